@@ -73,7 +73,7 @@ struct PanelView {
   std::int16_t ChkAudio = 0;
   bool Timer1Enabled = false;
   bool Timer2Enabled = false;
-  std::int32_t TimerInterval = 1000;  // ms; the load sets 50
+  std::int32_t TimerInterval = 1000;          // ms; the load sets 50
   std::optional<std::string> PendingMessage;  // shown by the window, then cleared
 };
 

@@ -4,7 +4,9 @@
 namespace vexlar {
 
 namespace {
-std::int16_t NextFrame(std::int16_t f) { return static_cast<std::int16_t>(f + 1 == 12 ? 0 : f + 1); }
+std::int16_t NextFrame(std::int16_t f) {
+  return static_cast<std::int16_t>(f + 1 == 12 ? 0 : f + 1);
+}
 }  // namespace
 
 void Game::Timer1Tick() {
@@ -27,7 +29,8 @@ void Game::Timer1Tick() {
 void Game::Timer2Tick() {
   if (S.Paused) return;
   if (S.MarkCount > 0) {
-    for (int j = 1; j <= S.MarkCount; ++j) Board.SetPicture(S.MarkList[j], Clip::Wrong, S.MarkFrame);
+    for (int j = 1; j <= S.MarkCount; ++j)
+      Board.SetPicture(S.MarkList[j], Clip::Wrong, S.MarkFrame);
     S.MarkFrame = NextFrame(S.MarkFrame);
   }
   if (S.QueCount > 0) {
@@ -45,8 +48,8 @@ void Game::Timer2Tick() {
   if (S.RevealDone) return;
   if (S.HitCount > 0) {
     // The game's own side and que count, whatever the bars show now.
-    S.SkillBonus = RoundEven(S.GridSize * 4.0 * 10 + S.HitCount * 100 -
-                             (S.ProbeCount + S.ExitCount) * 10);
+    S.SkillBonus =
+        RoundEven(S.GridSize * 4.0 * 10 + S.HitCount * 100 - (S.ProbeCount + S.ExitCount) * 10);
     if (S.QueCount == S.HitCount) S.SkillBonus += S.HitCount * 50;
   }
   Panel.TxtScore2 = Decimal(S.SkillBonus);

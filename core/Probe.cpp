@@ -24,20 +24,34 @@ std::int16_t NextTrail(const GameState& s, std::int16_t old, Heading h, std::int
     return static_cast<std::int16_t>(v[u]);
   };
   switch (old) {
-    case 0: return pick(4, 5, 6, 7);
-    case 4: return pick(-1, 2, q(p - S + 1) ? 8 : 6, q(p - S - 1) ? 9 : 7);
-    case 5: return pick(2, -1, q(p + S + 1) ? 10 : 6, q(p + S - 1) ? 11 : 7);
-    case 6: return pick(q(p + S - 1) ? 12 : 4, q(p - S - 1) ? 13 : 5, -1, 3);
-    case 7: return pick(q(p + S + 1) ? 14 : 4, q(p - S + 1) ? 15 : 5, 3, -1);
-    case 8: return pick(-1, 16, -1, 23);
-    case 9: return pick(-1, 16, 22, -1);
-    case 10: return pick(17, -1, -1, 21);
-    case 11: return pick(17, -1, 20, -1);
-    case 12: return pick(-1, 20, -1, 18);
-    case 13: return pick(22, -1, -1, 18);
-    case 14: return pick(-1, 21, 19, -1);
-    case 15: return pick(23, -1, 19, -1);
-    default: return -1;
+    case 0:
+      return pick(4, 5, 6, 7);
+    case 4:
+      return pick(-1, 2, q(p - S + 1) ? 8 : 6, q(p - S - 1) ? 9 : 7);
+    case 5:
+      return pick(2, -1, q(p + S + 1) ? 10 : 6, q(p + S - 1) ? 11 : 7);
+    case 6:
+      return pick(q(p + S - 1) ? 12 : 4, q(p - S - 1) ? 13 : 5, -1, 3);
+    case 7:
+      return pick(q(p + S + 1) ? 14 : 4, q(p - S + 1) ? 15 : 5, 3, -1);
+    case 8:
+      return pick(-1, 16, -1, 23);
+    case 9:
+      return pick(-1, 16, 22, -1);
+    case 10:
+      return pick(17, -1, -1, 21);
+    case 11:
+      return pick(17, -1, 20, -1);
+    case 12:
+      return pick(-1, 20, -1, 18);
+    case 13:
+      return pick(22, -1, -1, 18);
+    case 14:
+      return pick(-1, 21, 19, -1);
+    case 15:
+      return pick(23, -1, 19, -1);
+    default:
+      return -1;
   }
 }
 
@@ -48,10 +62,14 @@ struct Step {
 
 Step StepOf(const GameState& s, Heading h) {
   switch (h) {
-    case Heading::Up: return {static_cast<std::int16_t>(-s.GridSpan), Heading::Right, Heading::Left};
-    case Heading::Down: return {s.GridSpan, Heading::Right, Heading::Left};
-    case Heading::Left: return {-1, Heading::Down, Heading::Up};
-    case Heading::Right: return {1, Heading::Down, Heading::Up};
+    case Heading::Up:
+      return {static_cast<std::int16_t>(-s.GridSpan), Heading::Right, Heading::Left};
+    case Heading::Down:
+      return {s.GridSpan, Heading::Right, Heading::Left};
+    case Heading::Left:
+      return {-1, Heading::Down, Heading::Up};
+    case Heading::Right:
+      return {1, Heading::Down, Heading::Up};
   }
   return {0, h, h};
 }
@@ -61,7 +79,6 @@ Step StepOf(const GameState& s, Heading h) {
 std::int16_t TraceFrom(Game& g, std::int16_t p, Heading h) {
   GameState& s = g.S;
   const bool demo = g.Panel.ChkDemo != 0;
-  const bool vertical = h == Heading::Up || h == Heading::Down;
   // Cells whose Trail is set; all go back to 0 only once the whole trace has ended.
   std::vector<std::int16_t> visited;
   std::int16_t outcome = p;
@@ -74,12 +91,13 @@ std::int16_t TraceFrom(Game& g, std::int16_t p, Heading h) {
         visited.push_back(p);
       }
     }
+    const bool vertical = h == Heading::Up || h == Heading::Down;
     const Step st = StepOf(s, h);
     const auto next = static_cast<std::int16_t>(p + st.Delta);
     // The vertical tracers know the border by its row, the horizontal ones by IsButton.
-    const bool border = vertical ? (h == Heading::Up ? s.Cells[next].Row <= 0
-                                                     : s.Cells[next].Row > s.GridSize)
-                                 : s.Cells[next].IsButton != 0;
+    const bool border =
+        vertical ? (h == Heading::Up ? s.Cells[next].Row <= 0 : s.Cells[next].Row > s.GridSize)
+                 : s.Cells[next].IsButton != 0;
     if (border) {
       outcome = next;
       break;
