@@ -3,6 +3,7 @@
 
 #include "GameTestSupport.h"
 #include "GridControl.h"
+#include "PanelLayout.h"
 #include "PictureStrip.h"
 
 using namespace vexlar;
@@ -132,4 +133,24 @@ TEST(PictureStrip, FrameRectangles) {
   PictureStrip trail{124, 186, 6, 4};
   EXPECT_EQ(trail.FrameCount(), 24);
   EXPECT_EQ(trail.Frame(23), (Rect{93, 155, 31, 31}));
+}
+
+TEST(PanelLayout, SlidesBesideTheBoardKeepingOffsets) {
+  PanelPlaces p = DesignPanel();
+  const std::int32_t left = PanelLeftFor(7350);
+  EXPECT_EQ(left, 7280);
+  LayoutPanel(p, left);
+  auto at = [&p](const char* name) {
+    for (const auto& d : p)
+      if (std::string(d.Name) == name) return d.Left;
+    return -1.0f;
+  };
+  EXPECT_EQ(at("CtrlBoxBack"), 7280);
+  EXPECT_EQ(at("TxtScore"), 7415);
+  EXPECT_EQ(at("VScroll1"), 8435);
+  EXPECT_EQ(at("CmdStart"), 7370);
+  const PanelPlaces moved = p;
+  LayoutPanel(p, left);  // already in place: nothing changes
+  for (int i = 0; i <= PanelMemberCount; ++i) EXPECT_EQ(p[i].Left, moved[i].Left);
+  EXPECT_EQ(PanelLeftFor(2400 * 15), 35930);  // taller than 16 bits can hold
 }

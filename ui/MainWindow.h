@@ -1,0 +1,23 @@
+// The main window: a navy parent area holding the game window, and the Help menu.
+#pragma once
+#include <QMainWindow>
+#include <QMdiArea>
+
+#include "GameWindow.h"
+
+namespace vexlar {
+
+class VEXLAROS : public QMainWindow {
+  Q_OBJECT
+ public:
+  VEXLAROS(SoundPort* sound, const QString& assetDir);
+  VEXLAR* gameWindow() const { return game_; }
+  QMdiArea* area() const { return area_; }
+
+ private:
+  QMdiArea* area_;
+  VEXLAR* game_;
+  QString assetDir_;
+};
+
+}  // namespace vexlar

@@ -1,0 +1,94 @@
+#include "Pictures.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <cmath>
+#include <cstdio>
+
+namespace vexlar {
+
+const std::array<PictureFile, 6> PictureFiles = {{
+    {Clip::Cell, "cell.png", 1, 1, 26, 28},
+    {Clip::Mark, "markball.png", 3, 4, 200, 150},
+    {Clip::Glow, "queglow.png", 4, 3, 153, 204},
+    {Clip::Board, "board.png", 1, 1, 300, 300},
+    {Clip::Trail, "trail.png", 6, 4, 124, 186},
+    {Clip::Wrong, "wrongball.png", 3, 4, 200, 150},
+}};
+
+namespace {
+
+// A plain stand-in drawn when a picture file is missing, numbered like the real one.
+QImage PlainPicture(const PictureFile& f) {
+  QImage img(f.Width, f.Height, QImage::Format_RGB32);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  const PictureStrip cut{f.Width, f.Height, f.Rows, f.Cols};
+  if (f.Strip == Clip::Cell) {
+    img.fill(QColor(194, 194, 194));
+    return img;
+  }
+  if (f.Strip == Clip::Board) {
+    QRadialGradient g(150, 150, 212);
+    g.setColorAt(0, QColor(120, 180, 255));
+    g.setColorAt(0.5, QColor(0, 128, 128));
+    g.setColorAt(1, QColor(0, 80, 40));
+    p.fillRect(img.rect(), g);
+    return img;
+  }
+  img.fill(Qt::black);
+  for (std::int16_t n = 0; n < cut.FrameCount(); ++n) {
+    const Rect r = cut.Frame(n);
+    const QRectF box(r.Left, r.Top, r.Width, r.Height);
+    const QPointF c = box.center();
+    if (f.Strip == Clip::Mark || f.Strip == Clip::Wrong) {
+      if (f.Strip == Clip::Wrong) {
+        p.fillRect(box, QColor(200, 0, 0));
+        p.setPen(QColor(255, 150, 0));
+        p.drawRect(box.adjusted(0.5, 0.5, -1, -1));
+      }
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(200, 190, 40));
+      p.drawEllipse(c, r.Width * 0.4, r.Height * 0.4);
+      p.setBrush(QColor(90, 40, 130));
+      const double a = n * M_PI / 6;
+      p.drawEllipse(QPointF(c.x() + std::cos(a) * r.Width * 0.22, c.y()), r.Width * 0.1,
+                    r.Height * 0.25);
+    } else if (f.Strip == Clip::Glow) {
+      p.fillRect(box, QColor(0, 0, 60));
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(150 + n * 9, 200 + n * 4, 255));
+      p.drawEllipse(c, 4 + n * 2.0, 4 + n * 2.0);
+    } else {
+      p.fillRect(box, QColor(20, 40, 110));
+      if (n >= 2) {
+        p.setPen(QColor(0, 255, 255));
+        p.drawText(box, Qt::AlignCenter, QString::number(n));
+      }
+    }
+  }
+  return img;
+}
+
+}  // namespace
+
+Pictures Pictures::Load(const QString& dir) {
+  Pictures out;
+  for (const PictureFile& f : PictureFiles) {
+    StripPicture& s = out.Strips[static_cast<int>(f.Strip)];
+    const QString path = dir + "/" + f.File;
+    s.Bitmap = QImage(path);
+    if (s.Bitmap.isNull()) {
+      if (QFile::exists(path))
+        std::fprintf(stderr, "VEXLAR: cannot read picture %s, drawing it plainly\n",
+                     qPrintable(path));
+      s.Bitmap = PlainPicture(f);
+    }
+    s.Cut = PictureStrip{s.Bitmap.width(), s.Bitmap.height(), f.Rows, f.Cols};
+  }
+  return out;
+}
+
+}  // namespace vexlar
