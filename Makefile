@@ -11,7 +11,7 @@ build: deps
 	cmake --build build -j $(JOBS)
 
 run: build
-	@if [ -x build/ui/vexlar ]; then build/ui/vexlar; else echo "The game engine is built (build/core); the game window is not part of this build yet."; fi
+	build/ui/vexlar
 
 test: deps
 	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DVEXLAR_SANITIZE=ON

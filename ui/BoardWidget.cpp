@@ -4,6 +4,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "Fonts.h"
+
 namespace vexlar {
 
 QColor FromBgr(std::int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
@@ -15,10 +17,7 @@ QRect ToQRect(const Rect& r) { return QRect(r.Left, r.Top, r.Width, r.Height); }
 BoardWidget::BoardWidget(Game& game, const Pictures& pictures, QWidget* parent)
     : QWidget(parent), game_(game), pictures_(pictures) {
   setAttribute(Qt::WA_OpaquePaintEvent);
-  QFont f("MS Sans Serif");
-  f.setPointSizeF(8.25);
-  f.setStyleHint(QFont::SansSerif);
-  setFont(f);
+  setFont(DesignFont("MS Sans Serif", 8.25, false));
 }
 
 QRect BoardWidget::ButtonRect(int i) const {

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QTime>
 
+#include "Fonts.h"
 #include "PanelLayout.h"
 
 namespace vexlar {
@@ -12,14 +13,6 @@ namespace vexlar {
 namespace {
 
 QString Css(std::int32_t bgr) { return FromBgr(bgr).name(); }
-
-QFont Font(const char* family, double points, bool bold) {
-  QFont f(family);
-  f.setPointSizeF(points);
-  f.setBold(bold);
-  f.setStyleHint(std::string(family) == "Times New Roman" ? QFont::Serif : QFont::SansSerif);
-  return f;
-}
 
 QRect Pixels(const DesignPlace& d) {
   return QRect(qRound(d.Left / TwipsPerPixel), d.Top / TwipsPerPixel, d.Width / TwipsPerPixel,
@@ -57,8 +50,8 @@ VEXLAR::VEXLAR(SoundPort* sound, const QString& assetDir, QWidget* parent)
   cover_->setAutoFillBackground(true);
   cover_->setPalette(pal);
   cover_->hide();
-  resume_ =
-      Strip(cover_, "Cick Resume to continue", 0x800000, 0xFFFF80, Font("Arial", 24, true), false);
+  resume_ = Strip(cover_, "Cick Resume to continue", 0x800000, 0xFFFF80,
+                  DesignFont("Arial", 24, true), false);
   resume_->setWordWrap(true);
   resume_->setGeometry(1590 / TwipsPerPixel, 2445 / TwipsPerPixel, 3105 / TwipsPerPixel,
                        1410 / TwipsPerPixel);
@@ -79,10 +72,10 @@ VEXLAR::VEXLAR(SoundPort* sound, const QString& assetDir, QWidget* parent)
 }
 
 void VEXLAR::buildPanel() {
-  const QFont bold975 = Font("MS Sans Serif", 9.75, true);
-  const QFont bold825 = Font("MS Sans Serif", 8.25, true);
-  const QFont big = Font("MS Sans Serif", 13.5, true);
-  const QFont arial = Font("Arial", 8.25, false);
+  const QFont bold975 = DesignFont("MS Sans Serif", 9.75, true);
+  const QFont bold825 = DesignFont("MS Sans Serif", 8.25, true);
+  const QFont big = DesignFont("MS Sans Serif", 13.5, true);
+  const QFont arial = DesignFont("Arial", 8.25, false);
   auto& c = controls_;
   auto* back = new QLabel(this);
   back->setStyleSheet(
@@ -94,7 +87,7 @@ void VEXLAR::buildPanel() {
                         Qt::AlignHCenter | Qt::AlignTop);
   for (auto [name, fore] : {std::pair{"TxtScore", 0x00FF00}, {"TxtScore2", 0x00FFFF}}) {
     auto* t = new QLineEdit("000000", this);
-    t->setFont(Font("Times New Roman", 9.75, true));
+    t->setFont(DesignFont("Times New Roman", 9.75, true));
     t->setAlignment(Qt::AlignCenter);
     t->setReadOnly(true);
     t->setStyleSheet(QString("background:black;color:%1;border:1px solid gray;").arg(Css(fore)));
