@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 
 namespace vexlar {
 
@@ -31,6 +32,9 @@ std::string ProgramDir() {
 }  // namespace
 
 Sounds::Sounds(std::string dir) {
+  // Left to itself SDL takes over SIGINT and SIGTERM, and the game could no longer be ended by
+  // them.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     Complain(std::string("no sound device, the game runs silent: ") + SDL_GetError());
     return;
@@ -54,7 +58,8 @@ Sounds::Sounds(std::string dir) {
     const std::string path = dir + SoundFiles[k];
     slots_[k].Chunk = Mix_LoadWAV(path.c_str());
     if (!slots_[k].Chunk)
-      Complain("cannot load sound " + path + ", playing on without it: " + Mix_GetError());
+      Complain("cannot load sound " + path + ", playing on without it: " +
+               (std::filesystem::exists(path) ? Mix_GetError() : "no such file"));
     Mix_Volume(k, MIX_MAX_VOLUME);
   }
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -112,4 +113,14 @@ TEST_F(SoundTest, NoDeviceRunsSilent) {
   }
   EXPECT_NE(testing::internal::GetCapturedStderr().find("no sound device"), std::string::npos);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
+}
+
+TEST_F(SoundTest, TheProgramStillEndsOnInterruptAndTerminate) {
+  Sounds s;
+  ASSERT_TRUE(s.DeviceOpen());
+  for (int sig : {SIGINT, SIGTERM}) {
+    struct sigaction now {};
+    sigaction(sig, nullptr, &now);
+    EXPECT_EQ(now.sa_handler, SIG_DFL) << "signal " << sig;
+  }
 }

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -51,6 +52,7 @@ class WindowTest : public QObject {
   void wholeGameThroughTheWidgets();
   void pauseHidesTheBoardAndSwallowsClicks();
   void panelStandsBesideTheSquareBoard();
+  void playsWithoutAnyAssets();
 };
 
 void WindowTest::startUpReachesTheIdlePhase() {
@@ -188,6 +190,33 @@ void WindowTest::panelStandsBesideTheSquareBoard() {
   QCOMPARE(w.control("VScroll1")->x(), qRound(8435 / 15.0));
   QCOMPARE(w.control("CmdStart")->x(), qRound(7370 / 15.0));
   QCOMPARE(w.control("CmdStart")->y(), 2445 / 15);  // vertical places keep their design
+}
+
+void WindowTest::playsWithoutAnyAssets() {
+  QTemporaryDir empty;
+  VEXLAROS main(nullptr, empty.path());
+  main.resize(900, 600);
+  main.show();
+  VEXLAR* w = main.gameWindow();
+  QVERIFY(WaitForBoard(w));
+  QTest::mouseClick(w->button("CmdStart"), Qt::LeftButton);
+  Game& g = w->game();
+  int first = -1;
+  for (int i = 0; i < ButtonCapacity && first < 0; ++i)
+    if (!w->board()->ButtonRect(i).isEmpty()) first = i;
+  ClickAt(w->board(), w->board()->ButtonRect(first));
+  ClickAt(w->board(), w->board()->ImageRect(g.S.Cells[g.S.Pos(3, 3)].Box));
+  QCOMPARE(g.S.ProbeCount, std::int16_t{1});
+  QCOMPARE(g.S.MarkCount, std::int16_t{1});
+  // The plain stand-in pictures still paint: a marked cell differs from an unmarked one.
+  const QImage shot = w->board()->grab().toImage();
+  const QPoint marked = w->board()->ImageRect(g.S.Cells[g.S.Pos(3, 3)].Box).center();
+  const QPoint plain = w->board()->ImageRect(g.S.Cells[g.S.Pos(5, 5)].Box).center();
+  QVERIFY(shot.pixelColor(marked) != shot.pixelColor(plain));
+  MessageCatcher catcher;
+  QTest::mouseClick(w->button("CmdFinish"), Qt::LeftButton);
+  QVERIFY(QTest::qWaitFor([&] { return catcher.boxes == 1; }, 5000));
+  QVERIFY(catcher.text.endsWith("with 1 probes."));
 }
 
 int main(int argc, char** argv) {

@@ -3,14 +3,20 @@
 #include <QDesktopServices>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QUrl>
+#include <cstdio>
+
+#include "AboutWindow.h"
 
 namespace vexlar {
 
 VEXLAROS::VEXLAROS(SoundPort* sound, const QString& assetDir) : assetDir_(assetDir) {
   setWindowTitle("VEXLAR");
-  setWindowIcon(QIcon(assetDir + "/vexlar.png"));
+  const QIcon icon(assetDir + "/vexlar.png");
+  if (icon.availableSizes().isEmpty())
+    std::fprintf(stderr, "VEXLAR: cannot use the icon %s, going without it\n",
+                 qPrintable(assetDir + "/vexlar.png"));
+  setWindowIcon(icon);
   resize(9480 / 15, 6330 / 15);
   area_ = new QMdiArea(this);
   area_->setBackground(QColor(0, 0, 128));
@@ -23,7 +29,8 @@ VEXLAROS::VEXLAROS(SoundPort* sound, const QString& assetDir) : assetDir_(assetD
   });
   help->addSeparator();
   help->addAction("&About", this, [this] {
-    QMessageBox::about(this, "VEXLAR", "VEXLAR\nA deduction game of probes and hidden ques.");
+    frmSplash about(assetDir_, this);  // made afresh, so the animation starts from its beginning
+    about.exec();
   });
 
   game_ = new VEXLAR(sound, assetDir);

@@ -80,10 +80,14 @@ Pictures Pictures::Load(const QString& dir) {
     StripPicture& s = out.Strips[static_cast<int>(f.Strip)];
     const QString path = dir + "/" + f.File;
     s.Bitmap = QImage(path);
-    if (s.Bitmap.isNull()) {
-      if (QFile::exists(path))
-        std::fprintf(stderr, "VEXLAR: cannot read picture %s, drawing it plainly\n",
-                     qPrintable(path));
+    // A picture of another size would cut into frames the game does not expect.
+    const bool fits = s.Bitmap.width() == f.Width && s.Bitmap.height() == f.Height;
+    if (s.Bitmap.isNull() || !fits) {
+      const char* why = !QFile::exists(path) ? "no such file"
+                        : s.Bitmap.isNull()  ? "not a readable picture"
+                                             : "not of the expected size";
+      std::fprintf(stderr, "VEXLAR: cannot use the picture %s, drawing it plainly: %s\n",
+                   qPrintable(path), why);
       s.Bitmap = PlainPicture(f);
     }
     s.Cut = PictureStrip{s.Bitmap.width(), s.Bitmap.height(), f.Rows, f.Cols};

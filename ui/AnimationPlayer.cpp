@@ -1,0 +1,52 @@
+#include "AnimationPlayer.h"
+
+#include <QFileInfo>
+#include <QPainter>
+#include <cstdio>
+
+namespace vexlar {
+
+AnimationPlayer::AnimationPlayer(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  connect(&movie_, &QMovie::frameChanged, this, qOverload<>(&QWidget::update));
+  // The movie loops however often the file says it should play.
+  connect(&movie_, &QMovie::finished, this, [this] {
+    if (valid_) movie_.start();
+  });
+}
+
+void AnimationPlayer::SetMovie(const QString& path) {
+  movie_.stop();
+  movie_.setFileName(path);
+  movie_.setCacheMode(QMovie::CacheAll);
+  valid_ = movie_.isValid();
+  if (!valid_)
+    std::fprintf(stderr, "VEXLAR: cannot play the animation %s, showing black: %s\n",
+                 qPrintable(path),
+                 QFileInfo::exists(path) ? qPrintable(movie_.lastErrorString()) : "no such file");
+  update();
+}
+
+void AnimationPlayer::Play() {
+  if (!valid_) return;
+  movie_.stop();  // a stopped movie starts again from its first frame
+  movie_.start();
+}
+
+void AnimationPlayer::Stop() { movie_.stop(); }
+
+void AnimationPlayer::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), Qt::black);
+  if (!valid_) return;
+  const QImage frame = movie_.currentImage();
+  if (frame.isNull()) return;
+  // The whole movie stays visible: scaled to fit, centred, bars in black.
+  QSize size = frame.size().scaled(this->size(), Qt::KeepAspectRatio);
+  QRect target(QPoint(0, 0), size);
+  target.moveCenter(rect().center());
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawImage(target, frame);
+}
+
+}  // namespace vexlar

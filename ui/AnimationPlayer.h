@@ -1,0 +1,28 @@
+// Plays an animated picture file, the whole movie fitted into the area on black, looping.
+#pragma once
+#include <QMovie>
+#include <QWidget>
+
+namespace vexlar {
+
+class AnimationPlayer : public QWidget {
+  Q_OBJECT
+ public:
+  explicit AnimationPlayer(QWidget* parent);
+  // Opens a movie file; a missing or broken one leaves the area black.
+  void SetMovie(const QString& path);
+  void Play();
+  void Stop();
+  bool Playing() const { return movie_.state() == QMovie::Running; }
+  int FrameNumber() const { return movie_.currentFrameNumber(); }
+  const QMovie& Movie() const { return movie_; }
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+
+ private:
+  QMovie movie_;
+  bool valid_ = false;
+};
+
+}  // namespace vexlar
