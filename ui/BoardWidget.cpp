@@ -70,7 +70,7 @@ void BoardWidget::paintEvent(QPaintEvent* e) {
   const BoardModel& m = game_.Board;
   for (int b = 0; b < ImageCapacity; ++b) {
     const QRect r = ImageRect(b);
-    if (!r.intersects(e->rect())) continue;
+    if (!e->region().intersects(r)) continue;
     const ImageView& v = m.Images[b];
     const StripPicture& strip = pictures_.Of(v.Strip);
     PictureStrip cut = strip.Cut;
@@ -82,7 +82,7 @@ void BoardWidget::paintEvent(QPaintEvent* e) {
   }
   for (int i = 0; i < ButtonCapacity; ++i) {
     const QRect r = ButtonRect(i);
-    if (!r.intersects(e->rect())) continue;
+    if (!e->region().intersects(r)) continue;
     const ButtonView& v = m.Buttons[i];
     const QColor back = FromBgr(v.BackColour);
     p.fillRect(r, back);

@@ -226,7 +226,7 @@ void VEXLAR::Sync() {
   if (p.CoverVisible) cover_->raise();
   resume_->setVisible(p.ResumeVisible);
   for (auto [timer, on] : {std::pair{&timer1_, p.Timer1Enabled}, {&timer2_, p.Timer2Enabled}}) {
-    timer->setInterval(p.TimerInterval);
+    if (timer->interval() != p.TimerInterval) timer->setInterval(p.TimerInterval);
     if (on && !timer->isActive()) timer->start();
     if (!on) timer->stop();
   }
