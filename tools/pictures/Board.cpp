@@ -1,0 +1,54 @@
+#include <cmath>
+#include <complex>
+
+#include "Paint.h"
+
+namespace pictures {
+
+namespace {
+
+// Colour of a smooth escape count: bands of green, teal and blue winding along the spirals.
+QColor Band(double mu) {
+  static const QColor stops[] = {QColor(10, 40, 70), QColor(20, 130, 70), QColor(0, 150, 140),
+                                 QColor(20, 80, 170), QColor(10, 40, 70)};
+  const double t = std::fmod(mu / 9.0, 1.0) * 4;
+  const int k = static_cast<int>(t);
+  return Mix(stops[k], stops[k + 1], t - k);
+}
+
+}  // namespace
+
+// A Julia set rich in spirals, filling the square, its centre lit in a lighter blue.
+QImage BoardPicture() {
+  QImage img(300, 300, QImage::Format_RGB32);
+  const std::complex<double> c(-0.7269, 0.1889);
+  constexpr int Sub = 3, Limit = 300;
+  for (int y = 0; y < 300; ++y)
+    for (int x = 0; x < 300; ++x) {
+      double r = 0, g = 0, b = 0;
+      for (int j = 0; j < Sub; ++j)
+        for (int i = 0; i < Sub; ++i) {
+          const double u = (x + (i + 0.5) / Sub - 150) / 150, v = (y + (j + 0.5) / Sub - 150) / 150;
+          std::complex<double> z(u * 0.8, v * 0.8);
+          int it = 0;
+          while (it < Limit && std::norm(z) < 256) z = z * z + c, ++it;
+          const double mu =
+              it == Limit ? 0 : it + 1 - std::log2(std::log(std::norm(z)) / 2 / std::log(2.0));
+          QColor col = it == Limit ? QColor(30, 110, 200) : Band(mu);
+          const double centre = std::exp(-(u * u + v * v) / 0.09);
+          col = Mix(col, QColor(130, 190, 255), 0.55 * centre);
+          r += col.redF(), g += col.greenF(), b += col.blueF();
+        }
+      constexpr double k = Sub * Sub;
+      img.setPixelColor(x, y, QColor::fromRgbF(float(r / k), float(g / k), float(b / k)));
+    }
+  return img;
+}
+
+QImage CellPicture() {
+  QImage img(26, 28, QImage::Format_RGB32);
+  img.fill(QColor(194, 194, 194));
+  return img;
+}
+
+}  // namespace pictures

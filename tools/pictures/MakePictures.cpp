@@ -1,0 +1,33 @@
+// Draws every picture of the game: vexlar_make_pictures <asset dir> <about frame dir>.
+#include <QDir>
+#include <cstdio>
+
+#include "Paint.h"
+
+namespace {
+
+bool Save(const QImage& img, const QString& path) {
+  if (img.save(path, "PNG")) return true;
+  std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s <asset dir> <about frame dir>\n", argv[0]);
+    return 2;
+  }
+  const QString out = QString::fromLocal8Bit(argv[1]), frames = QString::fromLocal8Bit(argv[2]);
+  QDir().mkpath(out), QDir().mkpath(frames);
+  using namespace pictures;
+  bool ok = Save(CellPicture(), out + "/cell.png") && Save(MarkStrip(), out + "/markball.png") &&
+            Save(WrongStrip(), out + "/wrongball.png") && Save(GlowStrip(), out + "/queglow.png") &&
+            Save(BoardPicture(), out + "/board.png") && Save(TrailStrip(), out + "/trail.png") &&
+            Save(Icon(32, true), out + "/vexlar.png") &&
+            Save(Icon(256, false), out + "/vexlar-256.png");
+  for (int n = 0; ok && n < AboutFrames; ++n)
+    ok = Save(AboutFrame(n), frames + QString("/about-%1.png").arg(n, 2, 10, QChar('0')));
+  return ok ? 0 : 1;
+}
