@@ -72,7 +72,7 @@ void Game::StartGame() {
   Panel.PauseEnabled = Panel.FinishEnabled = true;
   Panel.StartEnabled = false;
   Panel.TxtQues = Decimal(Panel.VScroll2);
-  Panel.TxtMarks = "0";  // a new game has no marks yet
+  Panel.TxtMarks = Decimal(0);  // a new game has no marks yet
   S.MarkFrame = S.QueFrame = 0;
   S.QueCount = Panel.VScroll2;
   Board.BoardRows = Board.BoardCols = Panel.VScroll1;
