@@ -1,8 +1,11 @@
 #include "MainWindow.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScreen>
 #include <QUrl>
 #include <cstdio>
 
@@ -37,6 +40,13 @@ VEXLAROS::VEXLAROS(SoundPort* sound, const QString& assetDir) : assetDir_(assetD
   QMdiSubWindow* sub = area_->addSubWindow(game_);
   sub->setWindowIcon(windowIcon());
   sub->showMaximized();
+}
+
+void ShowAtStartUp(VEXLAROS& main) {
+  // Without a window manager showMaximized alone keeps the design size.
+  main.setGeometry(QApplication::primaryScreen()->availableGeometry());
+  main.showMaximized();
+  main.gameWindow()->setFocus();
 }
 
 }  // namespace vexlar

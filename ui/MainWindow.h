@@ -20,4 +20,7 @@ class VEXLAROS : public QMainWindow {
   QString assetDir_;
 };
 
+// Shows the main window filling the screen, with the keyboard on the game window.
+void ShowAtStartUp(VEXLAROS& main);
+
 }  // namespace vexlar
