@@ -5,7 +5,6 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
-#include <QScreen>
 #include <QUrl>
 #include <cstdio>
 
