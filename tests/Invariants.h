@@ -1,0 +1,19 @@
+// What must hold of a game between any two events, whatever was played before.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "Game.h"
+
+namespace vexlar::test {
+
+// Broken invariants, none when all hold. inHandler: run from a handler's event pump, where its
+// busy flag and the first build's cover may still stand.
+std::vector<std::string> CheckInvariants(const Game& g, bool inHandler = false);
+// Right after the first reveal step: the hits, the skill bonus and the result text.
+std::vector<std::string> CheckReveal(const Game& g);
+// Everything the game keeps or shows, as text, to compare replays.
+std::string StateText(const Game& g);
+
+}  // namespace vexlar::test
