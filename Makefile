@@ -1,7 +1,7 @@
 # make run: build and start the game.  make test: build under sanitizers and run every test.
 JOBS ?= 2
 
-.PHONY: deps build run test pictures clean
+.PHONY: deps build run test pictures bench fuzz clean
 
 deps:
 	@tools/install-deps.sh
@@ -24,5 +24,22 @@ pictures:
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXLAR_TESTS=OFF
 	cmake --build build --target pictures -j $(JOBS)
 
+# Benchmarks print figures; they are never part of the test suite.
+bench:
+	@tools/install-deps.sh libbenchmark-dev
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVEXLAR_TESTS=OFF -DVEXLAR_BENCH=ON
+	cmake --build build-bench -j $(JOBS)
+	build-bench/bench/vexlar_corebench
+	QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy build-bench/bench/vexlar_appbench
+
+# Ten minutes of libFuzzer over the game's event stream.
+FUZZ_SECONDS ?= 600
+fuzz:
+	@tools/install-deps.sh clang libclang-rt-14-dev
+	cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++
+	cmake --build build-fuzz -j $(JOBS)
+	mkdir -p build-fuzz/corpus
+	build-fuzz/event_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus
+
 clean:
-	rm -rf build build-test
+	rm -rf build build-test build-bench build-fuzz
