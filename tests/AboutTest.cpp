@@ -114,17 +114,28 @@ class AboutTest : public QObject {
     QVERIFY(d.player()->Playing());
   }
 
-  void aMissingAnimationLeavesABlackArea() {
-    QTemporaryDir empty;
-    frmSplash d(empty.path());
-    d.show();
-    QVERIFY(d.player()->isVisible());
-    QVERIFY(!d.player()->Playing());
-    const QImage shot = d.player()->grab().toImage();
-    QCOMPARE(shot.pixelColor(shot.rect().center()), QColor(Qt::black));
-    QCOMPARE(shot.pixelColor(2, 2), QColor(Qt::black));
-    QTest::keyClick(&d, Qt::Key_Escape);
-    QVERIFY(!d.isVisible());
+  void aMissingOrBrokenAnimationLeavesABlackArea() {
+    QFile good(AssetDir() + "/about.gif");
+    QVERIFY(good.open(QIODevice::ReadOnly));
+    const QByteArray gif = good.readAll();
+    // No file, bytes that are no picture, and a GIF cut off after its first few hundred bytes.
+    for (const QByteArray& content : {QByteArray(), QByteArray(400, 'x'), gif.left(300)}) {
+      QTemporaryDir dir;
+      if (!content.isEmpty()) {
+        QFile f(dir.path() + "/about.gif");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+      }
+      frmSplash d(dir.path());
+      d.show();
+      QVERIFY(d.player()->isVisible());
+      QTest::qWait(200);
+      const QImage shot = d.player()->grab().toImage();
+      QCOMPARE(shot.pixelColor(shot.rect().center()), QColor(Qt::black));
+      QCOMPARE(shot.pixelColor(2, 2), QColor(Qt::black));
+      QTest::keyClick(&d, Qt::Key_Escape);
+      QVERIFY(!d.isVisible());
+    }
   }
 
   void helpMenuOpensTheInstructionsAndTheAboutWindow() {

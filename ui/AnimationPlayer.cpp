@@ -8,11 +8,27 @@ namespace vexlar {
 
 AnimationPlayer::AnimationPlayer(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
-  connect(&movie_, &QMovie::frameChanged, this, qOverload<>(&QWidget::update));
+  connect(&movie_, &QMovie::frameChanged, this, [this] {
+    ++framesThisRun_;
+    update();
+  });
   // The movie loops however often the file says it should play.
   connect(&movie_, &QMovie::finished, this, [this] {
-    if (valid_) movie_.start();
+    if (!valid_) return;
+    // A file that ends before its first frame would restart for ever: it counts as broken.
+    if (framesThisRun_ == 0) return Refuse(movie_.fileName(), "no frame could be read");
+    framesThisRun_ = 0;
+    // Restarted from the event loop, not from inside the movie's own finishing.
+    QMetaObject::invokeMethod(&movie_, &QMovie::start, Qt::QueuedConnection);
   });
+}
+
+void AnimationPlayer::Refuse(const QString& path, const QString& why) {
+  valid_ = false;
+  movie_.stop();
+  std::fprintf(stderr, "VEXLAR: cannot play the animation %s, showing black: %s\n",
+               qPrintable(path), qPrintable(why));
+  update();
 }
 
 void AnimationPlayer::SetMovie(const QString& path) {
@@ -21,15 +37,14 @@ void AnimationPlayer::SetMovie(const QString& path) {
   movie_.setCacheMode(QMovie::CacheAll);
   valid_ = movie_.isValid();
   if (!valid_)
-    std::fprintf(stderr, "VEXLAR: cannot play the animation %s, showing black: %s\n",
-                 qPrintable(path),
-                 QFileInfo::exists(path) ? qPrintable(movie_.lastErrorString()) : "no such file");
+    return Refuse(path, QFileInfo::exists(path) ? movie_.lastErrorString() : "no such file");
   update();
 }
 
 void AnimationPlayer::Play() {
   if (!valid_) return;
   movie_.stop();  // a stopped movie starts again from its first frame
+  framesThisRun_ = 0;
   movie_.start();
 }
 

@@ -21,8 +21,10 @@ class AnimationPlayer : public QWidget {
   void paintEvent(QPaintEvent* e) override;
 
  private:
+  void Refuse(const QString& path, const QString& why);
   QMovie movie_;
   bool valid_ = false;
+  int framesThisRun_ = 0;  // frames shown since the movie last started
 };
 
 }  // namespace vexlar
