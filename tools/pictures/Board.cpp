@@ -22,26 +22,20 @@ QColor Band(double mu) {
 QImage BoardPicture() {
   QImage img(300, 300, QImage::Format_RGB32);
   const std::complex<double> c(-0.7269, 0.1889);
-  constexpr int Sub = 3, Limit = 300;
+  constexpr int Limit = 300;
+  const auto colourAt = [&](double px, double py) {
+    const double u = (px - 150) / 150, v = (py - 150) / 150;
+    std::complex<double> z(u * 0.8, v * 0.8);
+    int it = 0;
+    while (it < Limit && std::norm(z) < 256) z = z * z + c, ++it;
+    const double mu =
+        it == Limit ? 0 : it + 1 - std::log2(std::log(std::norm(z)) / 2 / std::log(2.0));
+    const QColor col = it == Limit ? QColor(30, 110, 200) : Band(mu);
+    const double centre = std::exp(-(u * u + v * v) / 0.09);
+    return Mix(col, QColor(130, 190, 255), 0.55 * centre);
+  };
   for (int y = 0; y < 300; ++y)
-    for (int x = 0; x < 300; ++x) {
-      double r = 0, g = 0, b = 0;
-      for (int j = 0; j < Sub; ++j)
-        for (int i = 0; i < Sub; ++i) {
-          const double u = (x + (i + 0.5) / Sub - 150) / 150, v = (y + (j + 0.5) / Sub - 150) / 150;
-          std::complex<double> z(u * 0.8, v * 0.8);
-          int it = 0;
-          while (it < Limit && std::norm(z) < 256) z = z * z + c, ++it;
-          const double mu =
-              it == Limit ? 0 : it + 1 - std::log2(std::log(std::norm(z)) / 2 / std::log(2.0));
-          QColor col = it == Limit ? QColor(30, 110, 200) : Band(mu);
-          const double centre = std::exp(-(u * u + v * v) / 0.09);
-          col = Mix(col, QColor(130, 190, 255), 0.55 * centre);
-          r += col.redF(), g += col.greenF(), b += col.blueF();
-        }
-      constexpr double k = Sub * Sub;
-      img.setPixelColor(x, y, QColor::fromRgbF(float(r / k), float(g / k), float(b / k)));
-    }
+    for (int x = 0; x < 300; ++x) img.setPixelColor(x, y, Supersampled(x, y, 3, colourAt));
   return img;
 }
 

@@ -9,32 +9,24 @@ namespace pictures {
 QImage GlowStrip() {
   QImage img(153, 204, QImage::Format_RGB32);
   const QColor ground(0, 0, 72), paleBlue(110, 165, 255), paleCyan(196, 255, 255);
-  constexpr int Sub = 3;
   for (int n = 0; n < 12; ++n) {
     const int left = n % 3 * 51, top = n / 3 * 51;
     const double size = 0.17 + 0.125 * n;  // the disc's radius in half frames
     const double white = Clamp01((n - 5) / 6.0);
     const QColor back = Mix(ground, paleCyan, 0.95 * std::pow(white, 0.7));
     const QColor glow = Mix(paleBlue, paleCyan, white);
+    const auto colourAt = [&](double px, double py) {
+      const double dx = (px - 25.5) / 25.5, dy = (py - 25.5) / 25.5;
+      const double d = std::sqrt(dx * dx + dy * dy) / size;
+      const double rings = 0.72 + 0.28 * std::cos(d * 3 * 2 * M_PI);
+      const double body = std::exp(-d * d * 2.2) * rings;
+      const double centre = std::exp(-d * d * 14);
+      const QColor c = Mix(back, glow, body);
+      return Mix(c, Qt::white, Clamp01(centre + white * body * 0.8));
+    };
     for (int y = 0; y < 51; ++y)
-      for (int x = 0; x < 51; ++x) {
-        double r = 0, g = 0, b = 0;
-        for (int j = 0; j < Sub; ++j)
-          for (int i = 0; i < Sub; ++i) {
-            const double dx = (x + (i + 0.5) / Sub - 25.5) / 25.5;
-            const double dy = (y + (j + 0.5) / Sub - 25.5) / 25.5;
-            const double d = std::sqrt(dx * dx + dy * dy) / size;
-            const double rings = 0.72 + 0.28 * std::cos(d * 3 * 2 * M_PI);
-            const double body = std::exp(-d * d * 2.2) * rings;
-            const double centre = std::exp(-d * d * 14);
-            QColor c = Mix(back, glow, body);
-            c = Mix(c, Qt::white, Clamp01(centre + white * body * 0.8));
-            r += c.redF(), g += c.greenF(), b += c.blueF();
-          }
-        constexpr double k = Sub * Sub;
-        img.setPixelColor(left + x, top + y,
-                          QColor::fromRgbF(float(r / k), float(g / k), float(b / k)));
-      }
+      for (int x = 0; x < 51; ++x)
+        img.setPixelColor(left + x, top + y, Supersampled(x, y, 3, colourAt));
   }
   return img;
 }

@@ -61,4 +61,15 @@ QColor Mix(const QColor& a, const QColor& b, double t) {
 
 double Clamp01(double v) { return v < 0 ? 0 : v > 1 ? 1 : v; }
 
+QColor Supersampled(int x, int y, int sub, const std::function<QColor(double, double)>& colourAt) {
+  double r = 0, g = 0, b = 0;
+  for (int j = 0; j < sub; ++j)
+    for (int i = 0; i < sub; ++i) {
+      const QColor c = colourAt(x + (i + 0.5) / sub, y + (j + 0.5) / sub);
+      r += c.redF(), g += c.greenF(), b += c.blueF();
+    }
+  const double k = sub * sub;
+  return QColor::fromRgbF(float(r / k), float(g / k), float(b / k));
+}
+
 }  // namespace pictures

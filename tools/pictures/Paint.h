@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 namespace pictures {
 
@@ -14,6 +15,8 @@ double Fractal(double x, double y, double z, std::uint32_t seed, int octaves);
 
 QColor Mix(const QColor& a, const QColor& b, double t);
 double Clamp01(double v);
+// The mean colour of sub x sub samples over pixel (x, y); colourAt takes the sample's position.
+QColor Supersampled(int x, int y, int sub, const std::function<QColor(double, double)>& colourAt);
 
 // The turning ball, frame n of 12, on a square of side px; the ground is left untouched outside it.
 void DrawBall(QImage& img, int left, int top, int px, int n);

@@ -1,6 +1,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "Paint.h"
@@ -69,80 +70,25 @@ void UTurn(Piece& p, QPointF from, QPointF bend1, QPointF bend2, QPointF to, QPo
   p.Heads.push_back({tip, d});
 }
 
+// The way in and the way out of the turning frames: 8 to 15 with a head, then the double-line
+// halves 20 to 23. "From below" means the path travels up, "from the right" that it travels left.
+constexpr std::pair<Dir, Dir> Turns[] = {{Up, Left},    {Up, Right},  {Down, Left}, {Down, Right},
+                                         {Left, Up},    {Left, Down}, {Right, Up},  {Right, Down},
+                                         {Down, Right}, {Down, Left}, {Up, Right},  {Up, Left}};
+
 Piece PieceOf(int f) {
   Piece p;
-  switch (f) {
-    case 2:
-      Straight(p, Up, Lo), Straight(p, Down, Hi);
-      break;
-    case 3:
-      Straight(p, Right, Lo), Straight(p, Left, Hi);
-      break;
-    case 4:
-      Straight(p, Up, C);
-      break;
-    case 5:
-      Straight(p, Down, C);
-      break;
-    case 6:
-      Straight(p, Left, C);
-      break;
-    case 7:
-      Straight(p, Right, C);
-      break;
-    case 8:
-      Turn(p, Up, Left, true);
-      break;  // "from below": the path travels up
-    case 9:
-      Turn(p, Up, Right, true);
-      break;
-    case 10:
-      Turn(p, Down, Left, true);
-      break;
-    case 11:
-      Turn(p, Down, Right, true);
-      break;
-    case 12:
-      Turn(p, Left, Up, true);
-      break;  // "from the right": the path travels left
-    case 13:
-      Turn(p, Left, Down, true);
-      break;
-    case 14:
-      Turn(p, Right, Up, true);
-      break;
-    case 15:
-      Turn(p, Right, Down, true);
-      break;
-    case 16:
-      UTurn(p, {Lo, 32}, {Lo, 11}, {Hi, 11}, {Hi, 23}, {Hi, 29}, Down);
-      break;
-    case 17:
-      UTurn(p, {Hi, -1}, {Hi, 20}, {Lo, 20}, {Lo, 8}, {Lo, 2}, Up);
-      break;
-    case 18:
-      UTurn(p, {32, Hi}, {11, Hi}, {11, Lo}, {23, Lo}, {29, Lo}, Right);
-      break;
-    case 19:
-      UTurn(p, {-1, Lo}, {20, Lo}, {20, Hi}, {8, Hi}, {2, Hi}, Left);
-      break;
-    case 20:
-      Turn(p, Down, Right, false);
-      break;
-    case 21:
-      Turn(p, Down, Left, false);
-      break;
-    case 22:
-      Turn(p, Up, Right, false);
-      break;
-    case 23:
-      Turn(p, Up, Left, false);
-      break;
-    default:
-      break;  // frames 0 and 1 are ground only
-  }
   p.Double = f >= 20;
-  return p;
+  if (f == 2) Straight(p, Up, Lo), Straight(p, Down, Hi);
+  if (f == 3) Straight(p, Right, Lo), Straight(p, Left, Hi);
+  if (f >= 4 && f <= 7) Straight(p, Dir(f - 4), C);  // up, down, left, right
+  if (f >= 8 && f <= 15) Turn(p, Turns[f - 8].first, Turns[f - 8].second, true);
+  if (f >= 20) Turn(p, Turns[f - 12].first, Turns[f - 12].second, false);
+  if (f == 16) UTurn(p, {Lo, 32}, {Lo, 11}, {Hi, 11}, {Hi, 23}, {Hi, 29}, Down);
+  if (f == 17) UTurn(p, {Hi, -1}, {Hi, 20}, {Lo, 20}, {Lo, 8}, {Lo, 2}, Up);
+  if (f == 18) UTurn(p, {32, Hi}, {11, Hi}, {11, Lo}, {23, Lo}, {29, Lo}, Right);
+  if (f == 19) UTurn(p, {-1, Lo}, {20, Lo}, {20, Hi}, {8, Hi}, {2, Hi}, Left);
+  return p;  // frames 0 and 1 are ground only
 }
 
 QPolygonF HeadShape(QPointF tip, Dir d) {
