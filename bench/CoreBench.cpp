@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Game.h"
+#include "GameTestSupport.h"
 #include "Probe.h"
 #include "QueControl.h"
 
@@ -57,18 +58,6 @@ struct Table {
     LiftQues();
     G.S.QueCount = static_cast<std::int16_t>(ques);
   }
-
-  void SetQues(const std::vector<std::pair<int, int>>& cells) {
-    for (auto& c : G.S.Cells) c.Que = vexlar::False;
-    G.S.QueList.fill(0);
-    G.S.QueCount = static_cast<std::int16_t>(cells.size());
-    for (std::size_t j = 0; j < cells.size(); ++j) {
-      const auto [r, c] = cells[j];
-      G.S.Cells[G.S.Pos(static_cast<std::int16_t>(r), static_cast<std::int16_t>(c))].Que =
-          vexlar::True;
-      G.S.QueList[j + 1] = static_cast<std::int16_t>((r - 1) * G.S.GridSize + (c - 1));
-    }
-  }
 };
 
 // The longest path found on 25x25 with 16 ques: 709 tracer calls (a local search over que
@@ -83,7 +72,7 @@ const std::vector<std::pair<int, int>> WorstPathQues = {
 
 void TraceWorstPath(benchmark::State& state) {
   Table t(25, 16, false, state.range(0) != 0);
-  t.SetQues(WorstPathQues);
+  vexlar::test::PutQues(t.G, WorstPathQues);
   const std::int16_t start = t.G.S.Pos(0, 5);
   const std::int16_t outcome = vexlar::TraceProbe(t.G, start);
   if (outcome != start || t.G.S.ProbeHit) {

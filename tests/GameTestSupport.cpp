@@ -30,14 +30,16 @@ void Fixture::Start(int size, int ques) {
   G.StartGame();
 }
 
-void Fixture::SetQues(const std::vector<std::pair<int, int>>& cells) {
-  for (auto& c : G.S.Cells) c.Que = False;
-  G.S.QueList.fill(0);
-  G.S.QueCount = static_cast<std::int16_t>(cells.size());
+void Fixture::SetQues(const std::vector<std::pair<int, int>>& cells) { PutQues(G, cells); }
+
+void PutQues(Game& g, const std::vector<std::pair<int, int>>& cells) {
+  for (auto& c : g.S.Cells) c.Que = False;
+  g.S.QueList.fill(0);
+  g.S.QueCount = static_cast<std::int16_t>(cells.size());
   for (std::size_t j = 0; j < cells.size(); ++j) {
     const auto [r, c] = cells[j];
-    G.S.Cells[G.S.Pos(r, c)].Que = True;
-    G.S.QueList[j + 1] = Image(r, c);
+    g.S.Cells[g.S.Pos(static_cast<std::int16_t>(r), static_cast<std::int16_t>(c))].Que = True;
+    g.S.QueList[j + 1] = static_cast<std::int16_t>((r - 1) * g.S.GridSize + (c - 1));
   }
 }
 

@@ -36,6 +36,9 @@ struct Fixture {
   }
 };
 
+// Replaces the placed ques by ques at the given (row, col) cells, list and flags alike.
+void PutQues(Game& g, const std::vector<std::pair<int, int>>& cells);
+
 // Lays out a board of any side directly, without the settings bars (for small worked examples).
 void LayoutDirect(Game& g, int size);
 
