@@ -25,10 +25,11 @@ expect() {
   local what=$1 lines=$2
   shift 2
   local n
-  n=$(printf '%s\n' "$lines" | grep -c . || true)
+  n=$(grep -c . <<<"$lines" || true)
   [ "$n" -eq $# ] || { echo "$what: $n lines, expected $#:"; printf '%s\n' "$lines"; exit 1; }
   for f in "$@"; do
-    printf '%s\n' "$lines" | grep -q -- "$f" || { echo "$what: nothing said about $f"; exit 1; }
+    # A here-string, not a pipe: grep -q stops at its first match and would kill the writer.
+    grep -q -- "$f" <<<"$lines" || { echo "$what: nothing said about $f"; exit 1; }
   done
   echo "$what: $n lines, one per problem"
 }
