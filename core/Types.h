@@ -1,6 +1,7 @@
 // Basic types shared by the whole game: flags, colours, sound kinds and the ports to the platform.
 #pragma once
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 namespace vexlar {
@@ -18,7 +19,25 @@ constexpr std::int32_t ColourPair = 0xFFC030;
 constexpr std::int32_t ColourHighlight = 0x00FFFF;
 
 enum class SoundKind : std::int16_t { SoundProbe, SoundBoomcrak, SoundFlash, SoundMark };
-constexpr int SoundKindCount = 4;
+
+// The effects in load order, each with its file in the program's directory; everything that
+// loads, names or lists the sounds reads this table.
+struct SoundRow {
+  SoundKind Kind;
+  const char* File;
+};
+inline constexpr SoundRow SoundTable[] = {{SoundKind::SoundProbe, "probe.mp3"},
+                                          {SoundKind::SoundBoomcrak, "boomcrak.mp3"},
+                                          {SoundKind::SoundFlash, "flash.mp3"},
+                                          {SoundKind::SoundMark, "mark.mp3"}};
+constexpr int SoundKindCount = static_cast<int>(std::size(SoundTable));
+static_assert(
+    [] {
+      for (int k = 0; k < SoundKindCount; ++k)
+        if (static_cast<int>(SoundTable[k].Kind) != k) return false;
+      return true;
+    }(),
+    "the sound table lists the kinds in their order");
 
 // Volumes are hundredths of a decibel of attenuation: 0 is full, -10000 silent.
 constexpr std::int32_t VolumeSilent = -10000;

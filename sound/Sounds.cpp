@@ -9,9 +9,6 @@
 
 namespace vexlar {
 
-const std::array<const char*, SoundKindCount> SoundFiles = {"probe.mp3", "boomcrak.mp3",
-                                                            "flash.mp3", "mark.mp3"};
-
 namespace {
 
 void Complain(const std::string& what) { std::fprintf(stderr, "VEXLAR: %s\n", what.c_str()); }
@@ -55,7 +52,7 @@ Sounds::Sounds(std::string dir) {
   if (dir.empty()) dir = ProgramDir();
   if (dir.back() != '/') dir += '/';
   for (int k = 0; k < SoundKindCount; ++k) {
-    const std::string path = dir + SoundFiles[k];
+    const std::string path = dir + SoundTable[k].File;
     slots_[k].Chunk = Mix_LoadWAV(path.c_str());
     if (!slots_[k].Chunk)
       Complain("cannot load sound " + path + ", playing on without it: " +

@@ -11,9 +11,6 @@ struct Mix_Chunk;
 
 namespace vexlar {
 
-// File names of the effects, in load order, as they lie next to the executable.
-extern const std::array<const char*, SoundKindCount> SoundFiles;
-
 class Sounds : public SoundPort {
  public:
   // LoadSounds: opens the device and loads the four files from dir (the program's own

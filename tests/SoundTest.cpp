@@ -34,7 +34,7 @@ TEST_F(SoundTest, LoadsAllFourShortEffectsFromTheProgramDirectory) {
   ASSERT_TRUE(s.DeviceOpen());
   for (int k = 0; k < SoundKindCount; ++k) {
     const auto kind = static_cast<SoundKind>(k);
-    EXPECT_TRUE(s.Loaded(kind)) << SoundFiles[k];
+    EXPECT_TRUE(s.Loaded(kind)) << SoundTable[k].File;
     EXPECT_GT(s.LengthSeconds(kind), 0.05);
     EXPECT_LT(s.LengthSeconds(kind), 1.0);
   }

@@ -6,8 +6,11 @@ exe=$1
 assets=$2
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
-files=(probe.mp3 boomcrak.mp3 flash.mp3 mark.mp3 cell.png markball.png wrongball.png queglow.png
-  board.png trail.png vexlar.png)
+# What the game loads as it starts: every sound and every picture but the desktop's large icon.
+files=()
+for f in "$assets"/*.mp3 "$assets"/*.png; do
+  [[ $f == *-256.png ]] || files+=("${f##*/}")
+done
 cp "$exe" "$dir/vexlar"
 
 # Runs the game for 3 s; prints its complaints.

@@ -3,16 +3,18 @@
 # with every asset found: no line on standard error.
 set -euo pipefail
 build=$1
+assets=$2
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
+# The program finds every asset of the game beside itself.
+expected=(bin/vexlar lib/vexlar/vexlar share/applications/vexlar.desktop
+  share/icons/hicolor/32x32/apps/vexlar.png share/icons/hicolor/256x256/apps/vexlar.png)
+for f in "$assets"/*.mp3 "$assets"/*.png "$assets"/*.gif "$assets"/*.html; do
+  expected+=("lib/vexlar/${f##*/}")
+done
 fail=0
-for f in bin/vexlar lib/vexlar/vexlar lib/vexlar/about.gif lib/vexlar/instructions.html \
-  lib/vexlar/probe.mp3 lib/vexlar/boomcrak.mp3 lib/vexlar/flash.mp3 lib/vexlar/mark.mp3 \
-  lib/vexlar/cell.png lib/vexlar/markball.png lib/vexlar/wrongball.png lib/vexlar/queglow.png \
-  lib/vexlar/board.png lib/vexlar/trail.png lib/vexlar/vexlar.png \
-  share/applications/vexlar.desktop share/icons/hicolor/32x32/apps/vexlar.png \
-  share/icons/hicolor/256x256/apps/vexlar.png; do
+for f in "${expected[@]}"; do
   [ -e "$root/usr/$f" ] || { echo "missing after install: $f"; fail=1; }
 done
 [ "$(readlink "$root/usr/bin/vexlar")" = ../lib/vexlar/vexlar ] || { echo "bin/vexlar is no link"; fail=1; }
