@@ -27,10 +27,14 @@ namespace {
 
 QString AssetDir() { return QCoreApplication::applicationDirPath(); }
 
-void ClickControl(frmSplash& d, const char* name, QPoint at = {}) {
-  QWidget* w = d.control(name);
-  QVERIFY2(w, name);
+void ClickControl(QWidget* w, QPoint at = {}) {
   QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at.isNull() ? w->rect().center() : at);
+}
+
+// The controls whose click closes the window.
+QList<QWidget*> Closing(frmSplash& d) {
+  return {d.Frame1,     d.Command1,   d.Image1,   d.lblCompanyProduct, d.lblPlatform,
+          d.lblVersion, d.lblWarning, d.lblText1, d.lblText2};
 }
 
 QMenu* HelpMenu(VEXLAROS& main) {
@@ -53,39 +57,41 @@ class AboutTest : public QObject {
   void opensPlayingAndAKeyClosesIt() {
     frmSplash d(AssetDir());
     d.show();
-    QVERIFY(d.player()->isVisible());
-    QVERIFY(d.player()->Playing());
-    QVERIFY(d.player()->Movie().frameCount() > 1);
-    QVERIFY(QTest::qWaitFor([&] { return d.player()->FrameNumber() > 1; }, 3000));
+    QVERIFY(d.ShockwaveFlash1->isVisible());
+    QVERIFY(d.ShockwaveFlash1->Playing());
+    QVERIFY(d.ShockwaveFlash1->Movie().frameCount() > 1);
+    QVERIFY(QTest::qWaitFor([&] { return d.ShockwaveFlash1->FrameNumber() > 1; }, 3000));
     // A lone modifier types nothing and leaves the window open; a letter closes it.
-    QTest::keyClick(d.control("Command1"), Qt::Key_Shift);
+    QTest::keyClick(d.Command1, Qt::Key_Shift);
     QVERIFY(d.isVisible());
-    QTest::keyClick(d.control("Command1"), Qt::Key_Q);
+    QTest::keyClick(d.Command1, Qt::Key_Q);
     QVERIFY(!d.isVisible());
     QCOMPARE(d.result(), int(QDialog::Accepted));
-    QVERIFY(!d.player()->Playing());
-    QVERIFY(d.player()->isHidden());
+    QVERIFY(!d.ShockwaveFlash1->Playing());
+    QVERIFY(d.ShockwaveFlash1->isHidden());
   }
 
   void everyOpeningPlaysFromTheFirstFrame() {
     for (int opening = 0; opening < 2; ++opening) {
       frmSplash d(AssetDir());
       d.show();
-      QCOMPARE(d.player()->FrameNumber(), 0);
-      QVERIFY(QTest::qWaitFor([&] { return d.player()->FrameNumber() >= 3; }, 3000));
-      ClickControl(d, "Command1");
+      QCOMPARE(d.ShockwaveFlash1->FrameNumber(), 0);
+      QVERIFY(QTest::qWaitFor([&] { return d.ShockwaveFlash1->FrameNumber() >= 3; }, 3000));
+      ClickControl(d.Command1);
       QVERIFY(!d.isVisible());
     }
   }
 
   void theListedClicksClose() {
-    for (const char* name : {"Frame1", "Command1", "Image1", "lblCompanyProduct", "lblPlatform",
-                             "lblVersion", "lblWarning", "lblText1", "lblText2"}) {
+    for (qsizetype i = 0, n = 1; i < n; ++i) {  // a fresh window for each control
       frmSplash d(AssetDir());
       d.show();
+      const QList<QWidget*> closing = Closing(d);
+      n = closing.size();
+      QWidget* w = closing[i];
       // The frame's own area: its top left corner, clear of every control.
-      ClickControl(d, name, std::string(name) == "Frame1" ? QPoint(3, 3) : QPoint());
-      QVERIFY2(!d.isVisible(), name);
+      ClickControl(w, w == d.Frame1 ? QPoint(3, 3) : QPoint());
+      QVERIFY2(!d.isVisible(), qPrintable(QString::number(i)));
     }
     QVERIFY(catcher.opened.isEmpty());
   }
@@ -93,7 +99,7 @@ class AboutTest : public QObject {
   void theWebLineOpensTheInstructionsThenCloses() {
     frmSplash d(AssetDir());
     d.show();
-    ClickControl(d, "Label1");
+    ClickControl(d.Label1);
     QVERIFY(!d.isVisible());
     QCOMPARE(catcher.opened.size(), 1);
     QCOMPARE(catcher.opened.takeFirst(), QUrl::fromLocalFile(AssetDir() + "/instructions.html"));
@@ -102,16 +108,16 @@ class AboutTest : public QObject {
   void theTitleAndTheAnimationCloseNothing() {
     frmSplash d(AssetDir());
     d.show();
-    ClickControl(d, "Label3");
-    ClickControl(d, "ShockwaveFlash1");
+    ClickControl(d.Label3);
+    ClickControl(d.ShockwaveFlash1);
     // The shadow shows only along the title's right edge, below the title label.
-    QWidget* shadow = d.control("Label2");
-    ClickControl(d, "Label2", QPoint(shadow->width() - 2, shadow->height() - 2));
+    QWidget* shadow = d.Label2;
+    ClickControl(d.Label2, QPoint(shadow->width() - 2, shadow->height() - 2));
     // A press on one control and a release on another is no click.
-    QTest::mousePress(d.control("lblVersion"), Qt::LeftButton);
-    QTest::mouseRelease(d.control("Label3"), Qt::LeftButton);
+    QTest::mousePress(d.lblVersion, Qt::LeftButton);
+    QTest::mouseRelease(d.Label3, Qt::LeftButton);
     QVERIFY(d.isVisible());
-    QVERIFY(d.player()->Playing());
+    QVERIFY(d.ShockwaveFlash1->Playing());
   }
 
   void aMissingOrBrokenAnimationLeavesABlackArea() {
@@ -128,9 +134,9 @@ class AboutTest : public QObject {
       }
       frmSplash d(dir.path());
       d.show();
-      QVERIFY(d.player()->isVisible());
+      QVERIFY(d.ShockwaveFlash1->isVisible());
       QTest::qWait(200);
-      const QImage shot = d.player()->grab().toImage();
+      const QImage shot = d.ShockwaveFlash1->grab().toImage();
       QCOMPARE(shot.pixelColor(shot.rect().center()), QColor(Qt::black));
       QCOMPARE(shot.pixelColor(2, 2), QColor(Qt::black));
       QTest::keyClick(&d, Qt::Key_Escape);

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QUrl>
+#include <algorithm>
+#include <iterator>
 
 #include "Fonts.h"
 
@@ -19,10 +21,9 @@ QRect Px(int left, int top, int width, int height) {
 }
 
 // A transparent label in its design place; sized labels shrink to their text around their anchor.
-QLabel* Text(QWidget* parent, const char* name, const QString& caption, QRect place,
-             const QFont& font, const QColor& colour, Qt::Alignment align, bool sized) {
+QLabel* Text(QWidget* parent, const QString& caption, QRect place, const QFont& font,
+             const QColor& colour, Qt::Alignment align, bool sized) {
   auto* l = new QLabel(caption, parent);
-  l->setObjectName(name);
   l->setFont(font);
   l->setAlignment(align | Qt::AlignVCenter);
   l->setStyleSheet(QString("color:%1;background:transparent;").arg(colour.name()));
@@ -37,11 +38,6 @@ QLabel* Text(QWidget* parent, const char* name, const QString& caption, QRect pl
   return l;
 }
 
-// Clicks on these close the window; Label1 first opens the instructions page.
-const char* const ClosingControls[] = {
-    "Frame1",     "Command1",   "Image1",   "lblCompanyProduct", "lblPlatform",
-    "lblVersion", "lblWarning", "lblText1", "lblText2"};
-
 }  // namespace
 
 frmSplash::frmSplash(const QString& assetDir, QWidget* parent)
@@ -54,57 +50,49 @@ frmSplash::frmSplash(const QString& assetDir, QWidget* parent)
   setPalette(pal);
   setFixedSize(7380 / Twips, 4245 / Twips);
 
-  frame_ = new QFrame(this);
-  frame_->setObjectName("Frame1");
-  frame_->setGeometry(Px(105, 60, 7170, 4035));
-  frame_->setFrameShape(QFrame::Box);
-  frame_->setStyleSheet("#Frame1{background:black;border:1px solid #808080;}");
+  Frame1 = new QFrame(this);
+  Frame1->setGeometry(Px(105, 60, 7170, 4035));
+  Frame1->setFrameShape(QFrame::Box);
+  Frame1->setStyleSheet(".QFrame{background:black;border:1px solid #808080;}");  // not its labels
 
-  player_ = new AnimationPlayer(frame_);
-  player_->setObjectName("ShockwaveFlash1");
-  player_->setGeometry(Px(240, 885, 3810, 2865));
-  player_->hide();
+  ShockwaveFlash1 = new AnimationPlayer(Frame1);
+  ShockwaveFlash1->setGeometry(Px(240, 885, 3810, 2865));
+  ShockwaveFlash1->hide();
 
   const QFont title = DesignFont("Arial Black", 27.75, true);
   // The navy copy lies behind, 75 twips right and 30 down: the title's drop shadow.
-  Text(frame_, "Label2", "VEXLAR", Px(4320, 735, 2670, 750), title, QColor(0, 0, 128),
-       Qt::AlignLeft, false);
-  Text(frame_, "Label3", "VEXLAR", Px(4245, 705, 2670, 750), title, QColor(0, 0, 176),
-       Qt::AlignLeft, false);
-  Text(frame_, "lblCompanyProduct", "The VEXLAR Developers", Px(255, 195, 6585, 435),
-       DesignFont("Arial", 18, true), QColor(255, 255, 0), Qt::AlignHCenter, true);
-  Text(frame_, "lblPlatform", "Win9x/NT/2000", Px(4605, 2340, 2250, 360),
-       DesignFont("Arial", 15.75, true), QColor(192, 255, 192), Qt::AlignRight, true);
-  auto* icon = new QLabel(frame_);
-  icon->setObjectName("Image1");
-  icon->setGeometry(Px(4605, 2775, 480, 480));
-  icon->setPixmap(QPixmap(assetDir + "/vexlar.png"));
-  icon->setScaledContents(true);
-  Text(frame_, "lblVersion", "Beta Program", Px(5280, 2715, 1575, 285),
-       DesignFont("Arial", 12, true), QColor(255, 0, 0), Qt::AlignRight, true);
+  Label2 = Text(Frame1, "VEXLAR", Px(4320, 735, 2670, 750), title, QColor(0, 0, 128), Qt::AlignLeft,
+                false);
+  Label3 = Text(Frame1, "VEXLAR", Px(4245, 705, 2670, 750), title, QColor(0, 0, 176), Qt::AlignLeft,
+                false);
+  lblCompanyProduct =
+      Text(Frame1, "The VEXLAR Developers", Px(255, 195, 6585, 435), DesignFont("Arial", 18, true),
+           QColor(255, 255, 0), Qt::AlignHCenter, true);
+  lblPlatform = Text(Frame1, "Win9x/NT/2000", Px(4605, 2340, 2250, 360),
+                     DesignFont("Arial", 15.75, true), QColor(192, 255, 192), Qt::AlignRight, true);
+  Image1 = new QLabel(Frame1);
+  Image1->setGeometry(Px(4605, 2775, 480, 480));
+  Image1->setPixmap(QPixmap(assetDir + "/vexlar.png"));
+  Image1->setScaledContents(true);
+  lblVersion = Text(Frame1, "Beta Program", Px(5280, 2715, 1575, 285),
+                    DesignFont("Arial", 12, true), QColor(255, 0, 0), Qt::AlignRight, true);
   const QFont small = DesignFont("Arial", 8.25, false);
-  Text(frame_, "lblText1", "Probe the board, find the ques", Px(4500, 3075, 2415, 255), small,
-       QColor(224, 224, 224), Qt::AlignRight, false);
-  Text(frame_, "lblText2", "Made with Qt", Px(5460, 3270, 1455, 255), small, QColor(224, 224, 224),
-       Qt::AlignRight, false);
-  Text(frame_, "lblWarning", "$5.00 Donation Requested", Px(4620, 3495, 2295, 195), small,
-       Qt::white, Qt::AlignRight, false);
-  Text(frame_, "Label1", "How to play: instructions.html", Px(3930, 3720, 2985, 195), small,
-       QColor(255, 255, 192), Qt::AlignRight, false);
-  auto* close = new QPushButton("Close About", frame_);
-  close->setObjectName("Command1");
-  close->setGeometry(Px(4275, 1560, 2550, 585));
-  close->setFont(DesignFont("MS Sans Serif", 8.25, false));
-  connect(close, &QPushButton::clicked, this, &frmSplash::Close);
+  lblText1 = Text(Frame1, "Probe the board, find the ques", Px(4500, 3075, 2415, 255), small,
+                  QColor(224, 224, 224), Qt::AlignRight, false);
+  lblText2 = Text(Frame1, "Made with Qt", Px(5460, 3270, 1455, 255), small, QColor(224, 224, 224),
+                  Qt::AlignRight, false);
+  lblWarning = Text(Frame1, "$5.00 Donation Requested", Px(4620, 3495, 2295, 195), small, Qt::white,
+                    Qt::AlignRight, false);
+  Label1 = Text(Frame1, "How to play: instructions.html", Px(3930, 3720, 2985, 195), small,
+                QColor(255, 255, 192), Qt::AlignRight, false);
+  Command1 = new QPushButton("Close About", Frame1);
+  Command1->setGeometry(Px(4275, 1560, 2550, 585));
+  Command1->setFont(DesignFont("MS Sans Serif", 8.25, false));
+  connect(Command1, &QPushButton::clicked, this, &frmSplash::Close);
 
   // Every control reports its clicks and keys here, whichever of them has the focus.
-  frame_->installEventFilter(this);
-  for (QWidget* w : frame_->findChildren<QWidget*>()) w->installEventFilter(this);
-}
-
-QWidget* frmSplash::control(const QString& name) const {
-  if (name == "Frame1") return frame_;
-  return frame_->findChild<QWidget*>(name);
+  Frame1->installEventFilter(this);
+  for (QWidget* w : Frame1->findChildren<QWidget*>()) w->installEventFilter(this);
 }
 
 void frmSplash::showEvent(QShowEvent* e) {
@@ -112,34 +100,32 @@ void frmSplash::showEvent(QShowEvent* e) {
   if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
   if (activated_) return;
   activated_ = true;
-  player_->SetMovie(assetDir_ + "/about.gif");
-  player_->show();
-  player_->Play();
+  ShockwaveFlash1->SetMovie(assetDir_ + "/about.gif");
+  ShockwaveFlash1->show();
+  ShockwaveFlash1->Play();
 }
 
 void frmSplash::Close() {
-  player_->Stop();
-  player_->hide();
+  ShockwaveFlash1->Stop();
+  ShockwaveFlash1->hide();
   accept();
 }
 
 void frmSplash::clicked(QObject* control) {
-  const QString name = control->objectName();
-  if (name == "Label1") {
+  if (control == Label1) {
     // Handed to the desktop without waiting; if nothing opens, the window closes all the same.
     QDesktopServices::openUrl(QUrl::fromLocalFile(assetDir_ + "/instructions.html"));
     Close();
     return;
   }
-  for (const char* closing : ClosingControls)
-    if (name == closing && name != "Command1") {  // the button closes through its own click
-      Close();
-      return;
-    }
+  // The title, its shadow and the animation close nothing; the button closes through its click.
+  const QObject* closing[] = {Frame1,     Image1,     lblCompanyProduct, lblPlatform,
+                              lblVersion, lblWarning, lblText1,          lblText2};
+  if (std::find(std::begin(closing), std::end(closing), control) != std::end(closing)) Close();
 }
 
 bool frmSplash::eventFilter(QObject* watched, QEvent* e) {
-  const bool button = watched == control("Command1");
+  const bool button = watched == Command1;
   switch (e->type()) {
     case QEvent::MouseButtonPress:
       if (button) break;

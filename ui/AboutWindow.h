@@ -13,11 +13,17 @@ class frmSplash : public QDialog {
   Q_OBJECT
  public:
   frmSplash(const QString& assetDir, QWidget* parent = nullptr);
-  AnimationPlayer* player() const { return player_; }
-  // A control by its design name (Frame1, Command1, Label1, Label2, ...).
-  QWidget* control(const QString& name) const;
   // Stops the animation, hides it and ends the window.
   void Close();
+
+  // The controls, by their design names; lblText1 and lblText2 are the two grey lines.
+  QFrame* Frame1 = nullptr;
+  AnimationPlayer* ShockwaveFlash1 = nullptr;
+  QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr;
+  QLabel *lblCompanyProduct = nullptr, *lblPlatform = nullptr, *lblVersion = nullptr;
+  QLabel *lblWarning = nullptr, *lblText1 = nullptr, *lblText2 = nullptr;
+  QLabel* Image1 = nullptr;
+  QPushButton* Command1 = nullptr;
 
  protected:
   void showEvent(QShowEvent* e) override;
@@ -28,8 +34,6 @@ class frmSplash : public QDialog {
   void clicked(QObject* control);
 
   QString assetDir_;
-  QFrame* frame_ = nullptr;
-  AnimationPlayer* player_ = nullptr;
   QObject* pressed_ = nullptr;
   bool activated_ = false;
 };
