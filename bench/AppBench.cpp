@@ -31,8 +31,7 @@
 #include <string>
 #include <vector>
 
-#include "MainWindow.h"
-#include "Sounds.h"
+#include "Program.h"
 
 namespace {
 
@@ -135,12 +134,8 @@ int RunApp(int argc, char** argv, const Options& o) {
   DefaultEnv("SDL_AUDIODRIVER", "dummy");
 
   QApplication app(argc, argv);
-  QApplication::setApplicationName("VEXLAR");
-  const QString dir = QApplication::applicationDirPath();
-  vexlar::Sounds sounds(dir.toStdString());
-  vexlar::VEXLAROS main(&sounds, dir);
-  vexlar::ShowAtStartUp(main);
-  vexlar::VEXLAR* gw = main.gameWindow();
+  vexlar::Program program;
+  vexlar::VEXLAR* gw = program.Main.gameWindow();
   vexlar::Game& game = gw->game();
   RunUntilIdle([&] { return game.S.BoardBuilt != 0; });
   const std::int64_t idle = Nanos(CLOCK_MONOTONIC);
@@ -162,11 +157,11 @@ int RunApp(int argc, char** argv, const Options& o) {
   std::printf("    CPU while idle before any game: %.2f %% of one core (UI thread %.2f %%)\n",
               idleCpu.Process, idleCpu.UiThread);
 
-  static_cast<QScrollBar*>(gw->control("VScroll1"))->setValue(25);
-  static_cast<QScrollBar*>(gw->control("VScroll2"))->setValue(16);
-  if (o.Demo) static_cast<QCheckBox*>(gw->control("ChkDemo"))->click();
+  gw->VScroll1->setValue(25);
+  gw->VScroll2->setValue(16);
+  if (o.Demo) gw->Check(&vexlar::PanelView::ChkDemo)->click();
   const std::int64_t click = Nanos(CLOCK_MONOTONIC);
-  gw->button("CmdStart")->click();
+  gw->CmdStart->click();
   RunUntilIdle([] { return true; });
   std::printf("    Start click (25x25, 16 ques%s) to idle: %.1f ms\n", o.Demo ? ", demo" : "",
               Ms(Nanos(CLOCK_MONOTONIC) - click));
@@ -190,7 +185,7 @@ int RunApp(int argc, char** argv, const Options& o) {
   }
   std::vector<std::int64_t> at;
   at.reserve(static_cast<std::size_t>(ticks) + 1);
-  const auto hook = QObject::connect(gw->text("TxtScore"), &QLineEdit::textChanged,
+  const auto hook = QObject::connect(gw->TxtScore, &QLineEdit::textChanged,
                                      [&] { at.push_back(Nanos(CLOCK_MONOTONIC)); });
   RunUntilIdle([&] { return at.size() >= static_cast<std::size_t>(ticks) + 1; });
   QObject::disconnect(hook);

@@ -40,15 +40,10 @@ struct Table {
     G.StartGame();
   }
 
-  std::int16_t CellPos(std::int16_t b) const {
-    return G.S.Pos(static_cast<std::int16_t>(b / G.S.GridSize + 1),
-                   static_cast<std::int16_t>(b % G.S.GridSize + 1));
-  }
-
   // Takes the placed ques off again, so the next placement starts from an empty board.
   void LiftQues() {
     for (int j = 1; j <= G.S.QueCount; ++j) {
-      G.S.Cells[CellPos(G.S.QueList[j])].Que = vexlar::False;
+      G.S.Cells[G.S.ImagePos(G.S.QueList[j])].Que = vexlar::False;
       G.S.QueList[j] = 0;
     }
   }
@@ -72,7 +67,7 @@ const std::vector<std::pair<int, int>> WorstPathQues = {
 
 void TraceWorstPath(benchmark::State& state) {
   Table t(25, 16, false, state.range(0) != 0);
-  vexlar::test::PutQues(t.G, WorstPathQues);
+  vexlar::test::PutQuesAt(t.G, WorstPathQues);
   const std::int16_t start = t.G.S.Pos(0, 5);
   const std::int16_t outcome = vexlar::TraceProbe(t.G, start);
   if (outcome != start || t.G.S.ProbeHit) {
@@ -167,7 +162,7 @@ BENCHMARK(StartGame25AfterPlayed25)->UseManualTime();
 void Timer1Tick16MarksDemo(benchmark::State& state) {
   Table t(25, 16, false, true);
   for (std::int16_t b = 0; b < t.G.S.BoxCount && t.G.S.MarkCount < 16; b += 37)
-    if (!t.G.S.Cells[t.CellPos(b)].Que) t.G.CellClick(b);
+    if (!t.G.S.Cells[t.G.S.ImagePos(b)].Que) t.G.CellClick(b);
   if (t.G.S.MarkCount != 16) {
     state.SkipWithError("could not set 16 marks");
     return;

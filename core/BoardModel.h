@@ -22,7 +22,7 @@ struct ButtonView {
   std::int32_t BackColour = ColourUntouched;
   bool Visible = false;
   Rect Place;
-  bool Dirty = true;  // cleared by the window once drawn
+  bool Dirty = true;  // cleared once the window has taken the change
 };
 
 struct ImageView {
@@ -32,6 +32,8 @@ struct ImageView {
   Rect Place;
   bool Dirty = true;
 };
+
+enum class Element : std::int8_t { Button, Image };
 
 struct BoardModel {
   std::array<ButtonView, ButtonCapacity> Buttons{};
@@ -47,6 +49,20 @@ struct BoardModel {
   void SetPicture(int b, Clip strip, std::int16_t frame);
   void ShowImage(int b, bool visible);
   void PlaceImage(int b, const Rect& r);
+
+  // Hands each element that changed since the last call to seen(kind, index), clearing its mark.
+  template <typename F>
+  void TakeDirty(F seen) {
+    Take(Buttons, Element::Button, seen);
+    Take(Images, Element::Image, seen);
+  }
+
+ private:
+  template <typename A, typename F>
+  static void Take(A& elements, Element kind, F& seen) {
+    for (int i = 0; i < static_cast<int>(elements.size()); ++i)
+      if (elements[i].Dirty) elements[i].Dirty = false, seen(kind, i);
+  }
 };
 
 enum class FocusTarget : std::int8_t { None, Start, Finish };
@@ -55,8 +71,7 @@ struct PanelView {
   bool StartEnabled = false;
   bool PauseEnabled = false;
   bool FinishEnabled = false;
-  bool AdjacencyEnabled = true;
-  bool DemoEnabled = true;
+  bool OptionsEnabled = true;  // the options a game locks (see Options.h)
   std::string PauseCaption = "Pause";
   bool CoverVisible = false;
   bool ResumeVisible = false;

@@ -5,6 +5,7 @@
 
 #include "BoardModel.h"
 #include "GameState.h"
+#include "Options.h"
 #include "QueControl.h"
 
 namespace vexlar {
@@ -44,6 +45,8 @@ struct Game {
   void SetVScroll2(std::int16_t value);
   void VScroll1Change();
   void VScroll2Change();
+  // A click on an option's check box that leaves it showing value (0 clear, 1 ticked).
+  void OptionClick(const OptionRow& option, std::int16_t value);
   void AudioMuteClick();
 
   // Finish waits for the first reveal step; Start is ignored meanwhile.

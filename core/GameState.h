@@ -68,6 +68,11 @@ struct GameState {
   std::int16_t Pos(std::int16_t row, std::int16_t col) const {
     return static_cast<std::int16_t>(row * GridSpan + col);
   }
+  // The position of cell image b; the way back is Cells[k].Box.
+  std::int16_t ImagePos(std::int16_t b) const {
+    return Pos(static_cast<std::int16_t>(b / GridSize + 1),
+               static_cast<std::int16_t>(b % GridSize + 1));
+  }
   // The record that holds the mark flag of cell image b.
   CellRec& MarkRec(std::int16_t b) { return Cells[b + GridSize + 1]; }
   const CellRec& MarkRec(std::int16_t b) const { return Cells[b + GridSize + 1]; }

@@ -5,89 +5,79 @@
 namespace vexlar {
 
 namespace {
-bool IsBorder(std::int16_t y, std::int16_t x, std::int16_t edge) {
-  return x == 0 || y == 0 || y == edge || x == edge;
-}
+
 bool IsCorner(std::int16_t y, std::int16_t x, std::int16_t edge) {
   return (y == 0 || y == edge) && (x == 0 || x == edge);
 }
+
+// Visits the positions of a board row by row, as every board pass does, numbering the border
+// positions (edge buttons) and the cells (cell images) separately in visiting order.
+template <typename Border, typename Cell>
+void WalkBoard(GameState& s, std::int16_t edge, Border border, Cell cell) {
+  s.PosCount = s.BoxCount = s.ButCount = 0;
+  for (std::int16_t y = 0; y <= edge; ++y)
+    for (std::int16_t x = 0; x <= edge; ++x) {
+      CellRec& c = s.Cells[s.PosCount];
+      if (x == 0 || y == 0 || y == edge || x == edge) {
+        c.But = s.ButCount;
+        border(c, s.ButCount, y, x);
+        ++s.ButCount;
+      } else {
+        c.Box = s.BoxCount;
+        c.IsButton = False;
+        cell(c, s.BoxCount, y, x);
+        ++s.BoxCount;
+      }
+      ++s.PosCount;
+    }
+}
+
 }  // namespace
 
 void CreateBoard(Game& g, std::int16_t edge) {
-  // The new elements start as hidden copies of element 0 of their array.
-  int nextButton = 1;
-  int nextImage = 1;
-  for (std::int16_t y = 0; y <= edge; ++y)
-    for (std::int16_t x = 0; x <= edge; ++x) {
-      if (y == 0 && x == 0) continue;
-      if (IsBorder(y, x, edge)) {
-        g.Board.Buttons[nextButton] = g.Board.Buttons[0];
-        g.Board.Buttons[nextButton++].Visible = false;
-      } else {
-        g.Board.Images[nextImage] = g.Board.Images[0];
-        g.Board.Images[nextImage++].Visible = false;
-      }
-    }
+  // Element 0 of each array exists; the new elements start as hidden copies of it.
+  const int buttons = 4 * edge, images = (edge - 1) * (edge - 1) + 1;
+  for (int i = 1; i < buttons; ++i) (g.Board.Buttons[i] = g.Board.Buttons[0]).Visible = false;
+  for (int b = 1; b < images; ++b) (g.Board.Images[b] = g.Board.Images[0]).Visible = false;
   g.Board.Created = true;
 }
 
 void LayoutBoard(Game& g, std::int16_t edge) {
   GameState& s = g.S;
-  s.PosCount = s.BoxCount = s.ButCount = 0;
-  for (std::int16_t y = 0; y <= edge; ++y)
-    for (std::int16_t x = 0; x <= edge; ++x) {
-      const Rect place{s.CellWidth * x + s.BoardLeft + 1, y * s.CellHeight + s.BoardTop + 1,
-                       s.CellWidth, s.CellHeight};
-      CellRec& c = s.Cells[s.PosCount];
-      if (IsBorder(y, x, edge)) {
-        const std::int16_t i = s.ButCount;
-        g.Board.PlaceButton(i, place);
+  auto place = [&s](std::int16_t y, std::int16_t x) {
+    return Rect{s.CellWidth * x + s.BoardLeft + 1, y * s.CellHeight + s.BoardTop + 1, s.CellWidth,
+                s.CellHeight};
+  };
+  WalkBoard(
+      s, edge,
+      [&](CellRec& c, std::int16_t i, std::int16_t y, std::int16_t x) {
+        g.Board.PlaceButton(i, place(y, x));
         c.IsButton = True;
-        c.But = i;
         g.Board.ShowButton(i, !IsCorner(y, x, edge));
-        s.ButCount = static_cast<std::int16_t>(i + 1);
-      } else {
-        const std::int16_t b = s.BoxCount;
-        g.Board.PlaceImage(b, place);
+        c.Row = y, c.Col = x;
+      },
+      [&](CellRec& c, std::int16_t b, std::int16_t y, std::int16_t x) {
+        g.Board.PlaceImage(b, place(y, x));
         g.Board.ShowImage(b, true);
-        c.Box = b;
-        c.IsButton = False;
-        s.BoxCount = static_cast<std::int16_t>(b + 1);
-      }
-      c.Row = y;
-      c.Col = x;
-      ++s.PosCount;
-    }
+        c.Row = y, c.Col = x;
+      });
 }
 
 void ClearBoard(Game& g, std::int16_t edge) {
-  GameState& s = g.S;
-  s.PosCount = s.BoxCount = s.ButCount = 0;
-  for (std::int16_t y = 0; y <= edge; ++y)
-    for (std::int16_t x = 0; x <= edge; ++x) {
-      CellRec& c = s.Cells[s.PosCount];
-      if (IsBorder(y, x, edge)) {
-        const std::int16_t i = s.ButCount;
-        c.IsButton = False;
-        c.Probed = False;
+  // Clears every mark flag too: b + GridSize + 1 stays below (edge + 1)^2.
+  WalkBoard(
+      g.S, edge,
+      [&g](CellRec& c, std::int16_t i, std::int16_t, std::int16_t) {
+        c.IsButton = c.Probed = c.Que = c.Marked = False;
         c.Partner = 0;
-        c.But = i;
         g.Board.SetCaption(i, "");
         g.Board.SetColour(i, ColourUntouched);
         g.Board.ShowButton(i, false);
-        s.ButCount = static_cast<std::int16_t>(i + 1);
-      } else {
-        const std::int16_t b = s.BoxCount;
+      },
+      [&g](CellRec& c, std::int16_t b, std::int16_t, std::int16_t) {
+        c.Que = c.Marked = False;
         g.Board.ShowImage(b, false);
-        c.Box = b;
-        c.IsButton = False;
-        s.BoxCount = static_cast<std::int16_t>(b + 1);
-      }
-      // Clears every mark flag too: b + GridSize + 1 stays below (edge + 1)^2.
-      c.Que = False;
-      c.Marked = False;
-      ++s.PosCount;
-    }
+      });
 }
 
 void TileBoardPicture(Game& g) {

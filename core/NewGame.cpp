@@ -1,6 +1,7 @@
 // The game window's load, its first activation, and Start.
 #include "Game.h"
 #include "GridControl.h"
+#include "Phase.h"
 #include "QueControl.h"
 
 namespace vexlar {
@@ -11,10 +12,9 @@ void Game::LoadWindow() {
   SetVScroll1(14);
   S.RevealDone = True;
   S.ProbeBusy = False;
-  Panel.StartEnabled = Panel.FinishEnabled = Panel.PauseEnabled = false;
+  ShowPhase(Panel, Phase::Loaded);
   SetAllVolumes(SoundVolume);
   Panel.TimerInterval = 50;
-  Panel.Timer1Enabled = Panel.Timer2Enabled = false;
   S.MarkFrame = 0;
 }
 
@@ -29,13 +29,13 @@ void Game::BuildBoardOnce(std::int32_t innerHeight, std::int32_t but0Left, std::
   S.GridEdge = 26;
   S.GridSize = 25;
   S.CellWidth = S.CellHeight = static_cast<std::int16_t>(RoundEven(S.BoardSize / 27.0));
-  Panel.CoverVisible = true;
+  Panel.CoverVisible = true;  // painted by the pump below, before the long build
   ProcessEvents();
   CreateBoard(*this, S.GridEdge);
   LayoutBoard(*this, S.GridEdge);
   S.BoardBuilt = True;
   Building = false;
-  Panel.StartEnabled = true;
+  ShowPhase(Panel, Phase::Idle);
 }
 
 void Game::ClearLists() {
@@ -48,8 +48,7 @@ void Game::ClearLists() {
 void Game::StartGame() {
   // Start may not overtake a Finish still waiting for its first reveal step.
   if (FinishPending || !S.BoardBuilt) return;
-  Panel.CoverVisible = true;
-  Panel.AdjacencyEnabled = Panel.DemoEnabled = false;
+  Panel.CoverVisible = true;  // the board is rebuilt under the cover
   Panel.TxtScore2 = "000000";
   S.SkillBonus = 0;
   S.HitCount = 0;
@@ -57,7 +56,7 @@ void Game::StartGame() {
   const double side = LeadingNumber(Panel.TxtGridSize);
   const double ques = LeadingNumber(Panel.TxtQues);
   S.TimeBonus = RoundEven(side * side * 10 + ques * 100);
-  Panel.Timer2Enabled = false;
+  Panel.Timer2Enabled = false;  // a reveal still running stops before the board is rebuilt
   S.RevealDone = False;
   ClearLists();
   ClearBoard(*this, S.GridEdge);
@@ -68,9 +67,6 @@ void Game::StartGame() {
   S.CellWidth = S.CellHeight =
       static_cast<std::int16_t>(RoundEven(static_cast<double>(S.BoardSize) / S.GridSpan));
   LayoutBoard(*this, S.GridEdge);
-  Panel.CoverVisible = false;
-  Panel.PauseEnabled = Panel.FinishEnabled = true;
-  Panel.StartEnabled = false;
   Panel.TxtQues = Decimal(Panel.VScroll2);
   Panel.TxtMarks = Decimal(0);  // a new game has no marks yet
   S.MarkFrame = S.QueFrame = 0;
@@ -78,7 +74,7 @@ void Game::StartGame() {
   Board.BoardRows = Board.BoardCols = Panel.VScroll1;
   TileBoardPicture(*this);
   PlaceQues(*this);
-  Panel.Timer1Enabled = true;
+  ShowPhase(Panel, Phase::Running);  // uncovers the board, locks the options, starts the clock
 }
 
 }  // namespace vexlar

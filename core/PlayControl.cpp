@@ -1,24 +1,17 @@
 // Pause, resume and Finish.
 #include "Game.h"
+#include "Phase.h"
 
 namespace vexlar {
 
 void Game::PauseClick() {
   const bool pausing = !S.Paused;
-  Panel.PauseCaption = pausing ? "Resume" : "Pause";
-  Panel.FinishEnabled = !pausing;
-  Panel.CoverVisible = Panel.ResumeVisible = pausing;
   S.Paused = ToFlag(pausing);
-  Panel.Timer1Enabled = !pausing;
+  ShowPhase(Panel, pausing ? Phase::Paused : Phase::Running);
 }
 
 void Game::FinishClick() {
-  Panel.AdjacencyEnabled = Panel.DemoEnabled = true;
-  Panel.PauseEnabled = false;
-  Panel.StartEnabled = true;
-  Panel.FinishEnabled = false;
-  Panel.Timer1Enabled = false;
-  Panel.Timer2Enabled = true;
+  ShowPhase(Panel, Phase::Finished);
   // The result message follows the first reveal tick (Timer2Tick).
   FinishPending = true;
 }

@@ -37,7 +37,7 @@ void PlaceQuesWith(Game& g, const std::function<double()>& draw, std::int32_t ma
       // The placed ques may leave no free cell: undo them and start afresh.
       for (std::int16_t j = 1; j < q; ++j) {
         const std::int16_t b = s.QueList[j];
-        s.Cells[s.Pos(b / s.GridSize + 1, b % s.GridSize + 1)].Que = False;
+        s.Cells[s.ImagePos(b)].Que = False;
         s.QueList[j] = 0;
       }
       q = 1;

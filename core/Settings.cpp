@@ -1,4 +1,4 @@
-// The settings bars and the audio mute.
+// The settings bars and the option check boxes.
 #include <algorithm>
 
 #include "Game.h"
@@ -36,6 +36,11 @@ void Game::VScroll2Change() {
 void Game::SetAllVolumes(std::int32_t v) {
   if (!Sound) return;
   for (int k = 0; k < SoundKindCount; ++k) Sound->SetVolume(static_cast<SoundKind>(k), v);
+}
+
+void Game::OptionClick(const OptionRow& option, std::int16_t value) {
+  Panel.*option.Value = value;
+  if (option.Click) (this->*option.Click)();
 }
 
 void Game::AudioMuteClick() { SetAllVolumes(Panel.ChkAudio == 1 ? VolumeSilent : SoundVolume); }

@@ -54,10 +54,9 @@ TEST(Board, LargestBoardAndShrinkingHidesTheRest) {
   EXPECT_FALSE(f.G.Board.Images[625].Visible);
 
   f.Start(25, 16);
-  f.G.EdgeButtonClick(1);
+  f.G.EdgeButtonClick(Edge(f.G.S, Side::Top, 1));
   f.G.CellClick(5);
-  f.G.FinishClick();
-  f.G.Timer2Tick();
+  f.Finish();
   f.Start(8, 4);
   for (int i = 36; i < ButtonCapacity; ++i) EXPECT_FALSE(f.G.Board.Buttons[i].Visible) << i;
   for (int b = 64; b < ImageCapacity; ++b) EXPECT_FALSE(f.G.Board.Images[b].Visible) << b;
@@ -102,8 +101,7 @@ TEST(Board, FirstBuildGeometryAndCellWidthsRoundHalfToEven) {
   EXPECT_EQ(f.G.S.BoardSize, 600);
   f.Start(14, 4);
   EXPECT_EQ(f.G.S.CellWidth, 38);  // 37.5
-  f.G.FinishClick();
-  f.G.Timer2Tick();
+  f.Finish();
   f.Start(22, 4);
   EXPECT_EQ(f.G.S.CellWidth, 25);
 }
@@ -136,21 +134,19 @@ TEST(PictureStrip, FrameRectangles) {
 }
 
 TEST(PanelLayout, SlidesBesideTheBoardKeepingOffsets) {
-  PanelPlaces p = DesignPanel();
+  // TxtScore, VScroll1, CmdStart, then CtrlBoxBack, in their design places.
+  std::vector<DesignPlace> p = {
+      {7425, 510, 1170, 315}, {8445, 3015, 210, 435}, {7380, 2445, 1290, 405}, CtrlBoxBackPlace};
   const std::int32_t left = PanelLeftFor(7350);
   EXPECT_EQ(left, 7280);
   LayoutPanel(p, left);
-  auto at = [&p](const char* name) {
-    for (const auto& d : p)
-      if (std::string(d.Name) == name) return d.Left;
-    return -1.0f;
-  };
-  EXPECT_EQ(at("CtrlBoxBack"), 7280);
-  EXPECT_EQ(at("TxtScore"), 7415);
-  EXPECT_EQ(at("VScroll1"), 8435);
-  EXPECT_EQ(at("CmdStart"), 7370);
-  const PanelPlaces moved = p;
+  EXPECT_EQ(p[3].Left, 7280);
+  EXPECT_EQ(p[0].Left, 7415);
+  EXPECT_EQ(p[1].Left, 8435);
+  EXPECT_EQ(p[2].Left, 7370);
+  EXPECT_EQ(p[2].Top, 2445);
+  const std::vector<DesignPlace> moved = p;
   LayoutPanel(p, left);  // already in place: nothing changes
-  for (int i = 0; i <= PanelMemberCount; ++i) EXPECT_EQ(p[i].Left, moved[i].Left);
+  for (std::size_t i = 0; i < p.size(); ++i) EXPECT_EQ(p[i].Left, moved[i].Left);
   EXPECT_EQ(PanelLeftFor(2400 * 15), 35930);  // taller than 16 bits can hold
 }

@@ -27,10 +27,11 @@ const KindInfo Kinds[EventKindCount] = {
     {"StartClick", 0, [](Player& p, std::int16_t) { p.G.StartGame(); }},
     {"SetVScroll1", 1, [](Player& p, std::int16_t a) { p.G.SetVScroll1(a); }},
     {"SetVScroll2", 1, [](Player& p, std::int16_t a) { p.G.SetVScroll2(a); }},
-    {"AudioMuteClick", 0,
-     [](Player& p, std::int16_t) { p.G.Panel.ChkAudio ^= 1, p.G.AudioMuteClick(); }},
-    {"DemoClick", 0, [](Player& p, std::int16_t) { p.G.Panel.ChkDemo ^= 1; }},
-    {"AdjacencyClick", 0, [](Player& p, std::int16_t) { p.G.Panel.ChkAdjacency ^= 1; }},
+    {"OptionClick", 1,
+     [](Player& p, std::int16_t a) {
+       const OptionRow& o = Options()[a];
+       p.G.OptionClick(o, static_cast<std::int16_t>(p.G.Panel.*o.Value ^ 1));
+     }},
     {"Activate", 1, [](Player& p, std::int16_t a) { p.G.BuildBoardOnce(a, 10, 10); }},
     {"CloseMessage", 0, [](Player& p, std::int16_t) { p.MessageOpen = false; }},
 };
@@ -58,6 +59,7 @@ Event Decode(const Game& g, const std::vector<std::uint8_t>& bytes, std::size_t&
   if (e.Kind == K::CellClick) e.Arg = SomeCell(g, a);
   if (e.Kind == K::SetVScroll1) e.Arg = static_cast<std::int16_t>(MinGridSize + a % 18);
   if (e.Kind == K::SetVScroll2) e.Arg = static_cast<std::int16_t>(MinQues + a % 13);
+  if (e.Kind == K::OptionClick) e.Arg = static_cast<std::int16_t>(a % Options().size());
   if (e.Kind == K::Activate) e.Arg = static_cast<std::int16_t>(300 + 4 * a);  // inner height
   return e;
 }
@@ -74,10 +76,11 @@ bool Deliverable(const Game& g, bool messageOpen, const Event& e) {
   const bool board = !p.CoverVisible && !messageOpen;
   const bool but = board && a >= 0 && a < ButtonCapacity && g.Board.Buttons[a].Visible;
   const bool box = board && a >= 0 && a < ImageCapacity && g.Board.Images[a].Visible;
+  const bool option = e.Kind == EventKind::OptionClick && Enabled(p, Options()[a]);
   // clang-format off
   const bool open[EventKindCount] = {
       but, but, box, p.Timer1Enabled, p.Timer2Enabled, p.PauseEnabled, p.FinishEnabled,
-      p.StartEnabled, true, true, true, p.DemoEnabled, p.AdjacencyEnabled, true, messageOpen};
+      p.StartEnabled, true, true, option, true, messageOpen};
   // clang-format on
   // The modal message lets only the timers and its own OK through.
   const bool held =

@@ -13,10 +13,10 @@ namespace vexlar::test {
 // clang-format off
 enum class EventKind : std::uint8_t {
   EdgeClick, EdgePress, CellClick, Timer1Tick, Timer2Tick, PauseClick, FinishClick, StartClick,
-  SetVScroll1, SetVScroll2, AudioMuteClick, DemoClick, AdjacencyClick, Activate, CloseMessage
+  SetVScroll1, SetVScroll2, OptionClick, Activate, CloseMessage
 };
 // clang-format on
-constexpr int EventKindCount = 15;
+constexpr int EventKindCount = 13;
 
 struct Event {
   EventKind Kind = EventKind::Timer1Tick;

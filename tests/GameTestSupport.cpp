@@ -4,18 +4,44 @@
 
 namespace vexlar::test {
 
-std::string Recorder::Name(SoundKind k) {
-  switch (k) {
-    case SoundKind::SoundProbe:
-      return "probe";
-    case SoundKind::SoundBoomcrak:
-      return "boomcrak";
-    case SoundKind::SoundFlash:
-      return "flash";
-    case SoundKind::SoundMark:
-      return "mark";
+std::string SoundName(SoundKind k) {
+  const std::string file = SoundTable[static_cast<int>(k)].File;
+  return file.substr(0, file.find('.'));
+}
+
+std::int16_t EdgePos(const GameState& s, Side side, int index) {
+  const auto i = static_cast<std::int16_t>(index);
+  switch (side) {
+    case Side::Top:
+      return s.Pos(0, i);
+    case Side::Bottom:
+      return s.Pos(s.GridEdge, i);
+    case Side::Left:
+      return s.Pos(i, 0);
+    case Side::Right:
+      return s.Pos(i, s.GridEdge);
   }
-  return "?";
+  return 0;
+}
+
+void PutQuesAt(Game& g, const std::vector<std::pair<int, int>>& cells) {
+  for (auto& c : g.S.Cells) c.Que = False;
+  g.S.QueList.fill(0);
+  g.S.QueCount = static_cast<std::int16_t>(cells.size());
+  for (std::size_t j = 0; j < cells.size(); ++j) {
+    const std::int16_t k = g.S.Pos(static_cast<std::int16_t>(cells[j].first),
+                                   static_cast<std::int16_t>(cells[j].second));
+    g.S.Cells[k].Que = True;
+    g.S.QueList[j + 1] = g.S.Cells[k].Box;
+  }
+}
+
+void PutQues(Game& g, const std::vector<std::string>& rows) {
+  std::vector<std::pair<int, int>> cells;
+  for (std::size_t r = 0; r < rows.size(); ++r)
+    for (std::size_t c = 0; c < rows[r].size(); ++c)
+      if (rows[r][c] == 'Q') cells.emplace_back(r + 1, c + 1);
+  PutQuesAt(g, cells);
 }
 
 Fixture::Fixture() {
@@ -30,17 +56,9 @@ void Fixture::Start(int size, int ques) {
   G.StartGame();
 }
 
-void Fixture::SetQues(const std::vector<std::pair<int, int>>& cells) { PutQues(G, cells); }
-
-void PutQues(Game& g, const std::vector<std::pair<int, int>>& cells) {
-  for (auto& c : g.S.Cells) c.Que = False;
-  g.S.QueList.fill(0);
-  g.S.QueCount = static_cast<std::int16_t>(cells.size());
-  for (std::size_t j = 0; j < cells.size(); ++j) {
-    const auto [r, c] = cells[j];
-    g.S.Cells[g.S.Pos(static_cast<std::int16_t>(r), static_cast<std::int16_t>(c))].Que = True;
-    g.S.QueList[j + 1] = static_cast<std::int16_t>((r - 1) * g.S.GridSize + (c - 1));
-  }
+void Fixture::Finish() {
+  G.FinishClick();
+  G.Timer2Tick();
 }
 
 void LayoutDirect(Game& g, int size) {

@@ -1,5 +1,7 @@
-// Shared fixtures: a recording sound port and event pump, and ways to set up boards directly.
+// Shared fixtures: a recording sound port and event pump, boards drawn as text, edges by side.
 #pragma once
+#include <array>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -8,19 +10,36 @@
 
 namespace vexlar::test {
 
+// "probe" for probe.mp3: the effect's file name without its ending.
+std::string SoundName(SoundKind k);
+
 struct Recorder : SoundPort, EventPump {
   std::vector<std::string> Log;
-  int Volumes[SoundKindCount] = {1, 1, 1, 1};
+  std::array<int, SoundKindCount> Volumes;  // 1 until the game sets one
   std::function<void()> OnPump;
-  void PlaySound(SoundKind k) override { Log.push_back("play " + Name(k)); }
-  void RunSound(SoundKind k) override { Log.push_back("run " + Name(k)); }
+  Recorder() { Volumes.fill(1); }
+  void PlaySound(SoundKind k) override { Log.push_back("play " + SoundName(k)); }
+  void RunSound(SoundKind k) override { Log.push_back("run " + SoundName(k)); }
   void SetVolume(SoundKind k, std::int32_t v) override { Volumes[static_cast<int>(k)] = v; }
   void ProcessEvents() override {
     Log.push_back("pump");
     if (OnPump) OnPump();
   }
-  static std::string Name(SoundKind k);
 };
+
+enum class Side { Top, Bottom, Left, Right };
+// The position of an edge button: on the top and bottom by column, on the left and right by
+// row, counted from 1 as the cells are.
+std::int16_t EdgePos(const GameState& s, Side side, int index);
+inline std::int16_t Edge(const GameState& s, Side side, int index) {
+  return s.Cells[EdgePos(s, side, index)].But;
+}
+
+// Ques drawn as rows of text, row 1 first: 'Q' is a que, any other character a free cell.
+// The list holds them row by row.
+void PutQues(Game& g, const std::vector<std::string>& rows);
+// Ques at (row, column) cells, listed in that order.
+void PutQuesAt(Game& g, const std::vector<std::pair<int, int>>& cells);
 
 // A game window loaded and activated: the idle phase, 625 px inner height.
 struct Fixture {
@@ -29,15 +48,12 @@ struct Fixture {
   Fixture();
   // Starts a game with the given settings (ques placed at random).
   void Start(int size, int ques);
-  // Replaces the placed ques by ques at the given (row, col) cells.
-  void SetQues(const std::vector<std::pair<int, int>>& cells);
+  // Finishes the game and runs the first reveal step.
+  void Finish();
   std::int16_t Image(int row, int col) const {
-    return static_cast<std::int16_t>((row - 1) * G.S.GridSize + (col - 1));
+    return G.S.Cells[G.S.Pos(static_cast<std::int16_t>(row), static_cast<std::int16_t>(col))].Box;
   }
 };
-
-// Replaces the placed ques by ques at the given (row, col) cells, list and flags alike.
-void PutQues(Game& g, const std::vector<std::pair<int, int>>& cells);
 
 // Lays out a board of any side directly, without the settings bars (for small worked examples).
 void LayoutDirect(Game& g, int size);

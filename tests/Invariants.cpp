@@ -41,21 +41,24 @@ int PlainNumber(const std::string& t) {
   const long n = t.size() < 6 ? std::strtol(t.c_str(), nullptr, 10) : -1;
   return n >= 0 && std::to_string(n) == t ? static_cast<int>(n) : -1;
 }
-int ImagePos(const GameState& s, int b) {
-  return (b / s.GridSize + 1) * (s.GridEdge + 1) + b % s.GridSize + 1;
-}
 
 // The phase table, the pause display, the settings boxes and the scores.
 void CheckPanel(const Game& g, Phase ph, bool inHandler, Checks& c) {
   const PanelView& p = g.Panel;
   const GameState& s = g.S;
-  // Start, Pause, Finish, Adjacency, Demo enabled; clock, reveal running; cover shown.
-  static const char* const table[] = {"00011000", "10011001", "01100100", "01000001", "10011010"};
-  const bool have[8] = {p.StartEnabled, p.PauseEnabled,  p.FinishEnabled, p.AdjacencyEnabled,
-                        p.DemoEnabled,  p.Timer1Enabled, p.Timer2Enabled, p.CoverVisible};
-  for (int i = 0; i < 8; ++i)  // the first build shows the cover before its event pump
-    c(have[i] == (table[int(ph)][i] == '1') || (i == 7 && inHandler && ph == Phase::NotBuilt),
-      "phase ", int(ph), ": control ", i, " of ", table[int(ph)], " is ", have[i]);
+  // Start, Pause, Finish, the options a game locks enabled; clock, reveal running; cover shown.
+  static const char* const table[] = {"0001000", "1001001", "0110100", "0100001", "1001010"};
+  const char* const row = table[int(ph)];
+  const bool have[7] = {p.StartEnabled,  p.PauseEnabled,  p.FinishEnabled, true,
+                        p.Timer1Enabled, p.Timer2Enabled, p.CoverVisible};
+  for (int i = 0; i < 7; ++i)  // the first build shows the cover before its event pump
+    c(i == 3 || have[i] == (row[i] == '1') || (i == 6 && inHandler && ph == Phase::NotBuilt),
+      "phase ", int(ph), ": control ", i, " of ", row, " is ", have[i]);
+  for (const OptionRow& o : Options()) {
+    const std::int16_t v = p.*o.Value;
+    c(Enabled(p, o) == (!o.LockedInPlay || row[3] == '1') && (v == 0 || v == 1), o.Name, " shows ",
+      v, ", enabled ", Enabled(p, o), " in phase ", int(ph));
+  }
   const bool paused = ph == Phase::Paused;
   c(p.ResumeVisible == paused && p.PauseCaption == (paused ? "Resume" : "Pause") &&
         s.Paused == ToFlag(paused) && (!paused || (!s.RevealDone && !g.FinishPending)),
@@ -67,7 +70,6 @@ void CheckPanel(const Game& g, Phase ph, bool inHandler, Checks& c) {
         p.VScroll2 <= std::min<int>(MaxQues, p.VScroll1) && p.TxtGridSize == Decimal(p.VScroll1) &&
         p.TxtQues == Decimal(p.VScroll2),
     "bars ", p.VScroll1, "/", p.VScroll2, " show ", p.TxtGridSize, "/", p.TxtQues);
-  for (std::int16_t v : {p.ChkAdjacency, p.ChkDemo, p.ChkAudio}) c(v == 0 || v == 1, "check ", v);
   c(p.TxtMarks == Decimal(s.MarkCount), "TxtMarks ", p.TxtMarks, " with ", s.MarkCount, " marks");
   const bool played = s.QueCount != 0;
   // The first clock tick shows the new bonus; until then the box keeps the last game's.
@@ -101,7 +103,7 @@ bool CheckLists(const GameState& s, bool board, std::array<bool, ImageCapacity>&
     if (okM && j <= s.MarkCount) marked[m] = true;
     if (!okQ || j > s.QueCount) continue;
     que[q] = true;
-    listed += s.Cells[ImagePos(s, q)].Que == True ? 1 : 0;
+    listed += s.Cells[s.ImagePos(static_cast<std::int16_t>(q))].Que == True ? 1 : 0;
   }
   c(listed == s.QueCount, listed, " listed ques of ", s.QueCount, " carry their Que flag");
   return listed == s.QueCount;
@@ -192,7 +194,8 @@ void CheckPictures(const Game& g, Phase ph, Checks& c) {
     "frames ", s.MarkFrame, "/", s.QueFrame, ", board picture ", g.Board.BoardRows, " rows");
   for (int b = 0; b < s.BoxCount; ++b) {
     const ImageView& v = g.Board.Images[b];
-    const bool que = s.Cells[ImagePos(s, b)].Que != 0, mark = s.MarkRec(b).Marked != 0;
+    const bool que = s.Cells[s.ImagePos(static_cast<std::int16_t>(b))].Que != 0,
+               mark = s.MarkRec(b).Marked != 0;
     const bool cycle = v.Frame >= 0 && v.Frame < 12;
     const bool ok = v.Strip == Clip::Board   ? v.Frame == b && !mark
                     : v.Strip == Clip::Mark  ? cycle && mark

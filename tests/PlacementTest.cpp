@@ -43,8 +43,7 @@ TEST(Placement, ManyGamesKeepTheRules) {
     f.G.TimeOfDay = [round] { return round * 1.5f; };
     f.Start(8 + round % 18, 4 + round % 13);
     CheckPlacement(f.G, f.G.Panel.ChkAdjacency != 0);
-    f.G.FinishClick();
-    f.G.Timer2Tick();
+    f.Finish();
   }
 }
 
@@ -54,8 +53,7 @@ TEST(Placement, SixteenQuesOnTheSmallestBoardWithoutAdjacencyAlwaysFinish) {
     f.G.TimeOfDay = [round] { return static_cast<float>(round); };
     f.Start(8, 16);
     ASSERT_EQ(f.G.S.QueCount, 8);  // the que bar is held at the board side
-    f.G.FinishClick();
-    f.G.Timer2Tick();
+    f.Finish();
   }
   f.G.S.QueCount = 16;  // the largest count the lists allow, on the smallest board
   for (auto& c : f.G.S.Cells) c.Que = False;
@@ -74,8 +72,7 @@ TEST(Placement, EveryRowOfCellsCanReceiveAQue) {
     f.G.TimeOfDay = [round] { return static_cast<float>(round); };
     f.Start(8, 8);
     for (int j = 1; j <= f.G.S.QueCount; ++j) rows.insert(f.G.S.QueList[j] / 8);
-    f.G.FinishClick();
-    f.G.Timer2Tick();
+    f.Finish();
   }
   EXPECT_EQ(rows.size(), 8u) << "the last row of cells never got a que";
 }
@@ -104,8 +101,7 @@ TEST(Placement, SameTimeOfDayGivesTheSameBoard) {
   a.Start(12, 9);
   b.Start(12, 9);
   EXPECT_EQ(a.G.S.QueList, b.G.S.QueList);
-  b.G.FinishClick();
-  b.G.Timer2Tick();
+  b.Finish();
   b.G.TimeOfDay = [] { return 1.0f; };
   b.Start(12, 9);
   EXPECT_NE(a.G.S.QueList, b.G.S.QueList);

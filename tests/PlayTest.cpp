@@ -47,8 +47,7 @@ TEST(Clock, TimeBonusCountsDownInTicksAndPauseHoldsIt) {
   f.G.Timer1Tick();
   EXPECT_EQ(f.G.S.TimeBonus, -1);
   EXPECT_EQ(f.G.Panel.TxtScore, "000000");
-  f.G.FinishClick();
-  f.G.Timer2Tick();
+  f.Finish();
   f.Start(25, 16);
   EXPECT_EQ(f.G.S.TimeBonus, 7850);
 }
@@ -57,7 +56,13 @@ TEST(Clock, MarksAnimateInStepAndDemoShowsUnmarkedQues) {
   Fixture f;
   f.G.Panel.ChkDemo = 1;
   f.Start(8, 4);
-  f.SetQues({{1, 1}, {3, 3}, {5, 5}, {7, 7}});
+  PutQues(f.G, {"Q.......",  //
+                "........",  //
+                "..Q.....",  //
+                "........",  //
+                "....Q...",  //
+                "........",  //
+                "......Q."});
   f.G.CellClick(f.Image(1, 1));
   f.G.CellClick(40);
   f.G.S.MarkFrame = 11;
@@ -117,8 +122,7 @@ TEST(Marking, RandomClicksKeepTheListAndFlagsInStep) {
                   std::binary_search(listed.begin(), listed.end(), b));
       ASSERT_EQ(f.G.Panel.TxtMarks, Decimal(s.MarkCount));
     }
-    f.G.FinishClick();
-    f.G.Timer2Tick();
+    f.Finish();
   }
 }
 
@@ -128,7 +132,12 @@ struct ScoredGame : ::testing::Test {
   Fixture f;
   void SetUp() override {
     f.Start(8, 4);
-    f.SetQues({{2, 2}, {2, 6}, {6, 2}, {6, 6}});
+    PutQues(f.G, {"........",  //
+                  ".Q...Q..",  //
+                  "........",  //
+                  "........",  //
+                  "........",  //
+                  ".Q...Q.."});
     f.G.S.ProbeCount = 9;
     f.G.S.ExitCount = 2;
   }
@@ -198,8 +207,7 @@ TEST(StartShowsNoMarks, TxtMarksIsZeroAtStart) {
   f.Start(8, 4);
   f.G.CellClick(1);
   f.G.CellClick(2);
-  f.G.FinishClick();
-  f.G.Timer2Tick();
+  f.Finish();
   f.Start(9, 5);
   EXPECT_EQ(f.G.Panel.TxtMarks, "0");
   EXPECT_EQ(f.G.S.MarkCount, 0);
@@ -227,11 +235,11 @@ TEST(Settings, QueBarFollowsTheBoardSide) {
 
 TEST(Settings, MuteSetsEveryVolume) {
   Fixture f;
-  f.G.Panel.ChkAudio = 1;
-  f.G.AudioMuteClick();
+  const OptionRow& mute = OptionFor(&PanelView::ChkAudio);
+  f.G.OptionClick(mute, 1);
+  EXPECT_EQ(f.G.Panel.ChkAudio, 1);
   for (int v : f.Rec.Volumes) EXPECT_EQ(v, VolumeSilent);
-  f.G.Panel.ChkAudio = 0;
-  f.G.AudioMuteClick();
+  f.G.OptionClick(mute, 0);
   for (int v : f.Rec.Volumes) EXPECT_EQ(v, 0);
 }
 

@@ -11,66 +11,77 @@ using namespace vexlar;
 using namespace vexlar::test;
 
 namespace {
+// Board side 5 with ques at row 3, column 3 and row 2, column 5, probes drawn in demo mode.
 struct FiveByFive : ::testing::Test {
   Recorder rec;
   Game g{&rec, &rec};
   void SetUp() override {
     LayoutDirect(g, 5);
-    g.S.Cells[24].Que = True;
-    g.S.Cells[19].Que = True;
+    PutQues(g, {".....",  //
+                "....Q",  //
+                "..Q..",  //
+                ".....",  //
+                "....."});
     g.Panel.ChkDemo = 1;
   }
-  std::int16_t Frame(int pos) const { return g.Board.Images[g.S.Cells[pos].Box].Frame; }
+  std::int16_t At(Side side, int index) const { return EdgePos(g.S, side, index); }
+  const ImageView& Cell(int row, int col) const {
+    return g.Board.Images[g.S.Cells[g.S.Pos(row, col)].Box];
+  }
 };
 }  // namespace
 
 TEST_F(FiveByFive, ThroughProbeTurnsAndDrawsItsTrail) {
-  EXPECT_EQ(TraceProbe(g, 44), 28);
+  // Up column 2, turned left in row 4 by the que at (3,3), out at the left of row 4.
+  EXPECT_EQ(TraceProbe(g, At(Side::Bottom, 2)), At(Side::Left, 4));
   EXPECT_FALSE(g.S.ProbeHit);
-  EXPECT_EQ(Frame(37), 4);
-  EXPECT_EQ(Frame(30), 8);
-  EXPECT_EQ(Frame(29), 6);
-  EXPECT_EQ(g.Board.Images[g.S.Cells[30].Box].Strip, Clip::Trail);
+  EXPECT_EQ(Cell(5, 2).Frame, 4);  // arrow up
+  EXPECT_EQ(Cell(4, 2).Frame, 8);  // came up, turned left
+  EXPECT_EQ(Cell(4, 1).Frame, 6);  // arrow left
+  EXPECT_EQ(Cell(4, 2).Strip, Clip::Trail);
   for (const auto& c : g.S.Cells) ASSERT_EQ(c.Trail, 0);
 }
 
 TEST_F(FiveByFive, ReflectionOnEntryAndAbsorption) {
   const auto before = g.Board.Images;
-  EXPECT_EQ(TraceProbe(g, 27), 27);
+  // The que at (2,5) lies beside the first cell of row 3 from the right.
+  EXPECT_EQ(TraceProbe(g, At(Side::Right, 3)), At(Side::Right, 3));
   EXPECT_FALSE(g.S.ProbeHit);
   for (int b = 0; b < 25; ++b) EXPECT_EQ(g.Board.Images[b].Frame, before[b].Frame);
-  EXPECT_EQ(TraceProbe(g, 3), 17);
+  // Down column 3 into the que at (3,3): absorbed in (2,3).
+  EXPECT_EQ(TraceProbe(g, At(Side::Top, 3)), g.S.Pos(2, 3));
   EXPECT_TRUE(g.S.ProbeHit);
-  EXPECT_EQ(Frame(10), 5);
-  EXPECT_EQ(Frame(17), 5);
+  EXPECT_EQ(Cell(1, 3).Frame, 5);
+  EXPECT_EQ(Cell(2, 3).Frame, 5);
 }
 
 TEST_F(FiveByFive, AbsorbedOnEntryBeatsTheSideCells) {
-  g.S.Cells[8].Que = g.S.Cells[9].Que = g.S.Cells[10].Que = True;
-  EXPECT_EQ(TraceProbe(g, 2), 2);
+  PutQues(g, {"QQQ.."});
+  EXPECT_EQ(TraceProbe(g, At(Side::Top, 2)), At(Side::Top, 2));
   EXPECT_TRUE(g.S.ProbeHit);
 }
 
 TEST_F(FiveByFive, TwoQuesDiagonallyAheadSendTheProbeBack) {
-  for (auto& c : g.S.Cells) c.Que = False;
-  g.S.Cells[15].Que = g.S.Cells[17].Que = True;  // row 2, columns 1 and 3; probe up column 2
-  EXPECT_EQ(TraceProbe(g, 44), 44);
+  PutQues(g, {".....",  //
+              "Q.Q.."});
+  EXPECT_EQ(TraceProbe(g, At(Side::Bottom, 2)), At(Side::Bottom, 2));
   EXPECT_FALSE(g.S.ProbeHit);
-  EXPECT_EQ(Frame(23), 16);  // 4, 9, 16 drawn in turn
-  EXPECT_EQ(Frame(30), 2);
-  EXPECT_EQ(Frame(37), 2);
+  EXPECT_EQ(Cell(3, 2).Frame, 16);  // 4, 9, 16 drawn in turn
+  EXPECT_EQ(Cell(4, 2).Frame, 2);
+  EXPECT_EQ(Cell(5, 2).Frame, 2);
 }
 
 TEST_F(FiveByFive, DeflectionTowardTheNearBorderLeavesBesideTheCell) {
-  for (auto& c : g.S.Cells) c.Que = False;
-  g.S.Cells[2 * 7 + 2].Que = True;   // (2,2): a probe up column 1 turns left in (3,1)
-  EXPECT_EQ(TraceProbe(g, 43), 21);  // left border of row 3
+  PutQues(g, {".....",  //
+              ".Q..."});
+  // Up column 1, turned left in row 3: straight out at the left of row 3.
+  EXPECT_EQ(TraceProbe(g, At(Side::Bottom, 1)), At(Side::Left, 3));
 }
 
 TEST_F(FiveByFive, WithoutDemoNothingIsDrawn) {
   g.Panel.ChkDemo = 0;
   const auto before = g.Board.Images;
-  TraceProbe(g, 44);
+  TraceProbe(g, At(Side::Bottom, 2));
   for (int b = 0; b < 25; ++b) EXPECT_EQ(g.Board.Images[b].Strip, before[b].Strip);
 }
 
@@ -81,7 +92,7 @@ void CheckRandomBoards(bool demo) {
   std::mt19937 gen(7);
   for (int round = 0; round < 60; ++round) {
     Fixture f;
-    f.G.Panel.ChkAdjacency = round % 2;
+    f.G.Panel.ChkAdjacency = static_cast<std::int16_t>(round % 2);
     f.G.Panel.ChkDemo = demo;
     f.G.TimeOfDay = [round] { return static_cast<float>(round * 37); };
     f.Start(8 + round % 18, 4 + (round * 5) % 13);
@@ -109,19 +120,28 @@ TEST(TraceProperties, RandomBoardsInDemoMode) { CheckRandomBoards(true); }
 TEST(TraceProperties, EmptyBoardGoesStraightAcross) {
   Fixture f;
   f.Start(10, 4);
-  f.SetQues({});
+  PutQues(f.G, {});
   const GameState& s = f.G.S;
-  for (int c = 1; c <= 10; ++c) EXPECT_EQ(TraceProbe(f.G, s.Pos(0, c)), s.Pos(s.GridEdge, c));
-  for (int r = 1; r <= 10; ++r) EXPECT_EQ(TraceProbe(f.G, s.Pos(r, 0)), s.Pos(r, s.GridEdge));
+  for (int i = 1; i <= 10; ++i) {
+    EXPECT_EQ(TraceProbe(f.G, EdgePos(s, Side::Top, i)), EdgePos(s, Side::Bottom, i));
+    EXPECT_EQ(TraceProbe(f.G, EdgePos(s, Side::Left, i)), EdgePos(s, Side::Right, i));
+  }
 }
 
 TEST(Firing, OutcomesCaptionsColoursAndCounters) {
   Fixture f;
   f.Start(8, 4);
-  f.SetQues({{3, 3}, {2, 5}, {8, 8}, {6, 1}});
+  PutQues(f.G, {"........",  //
+                "....Q...",  //
+                "..Q.....",  //
+                "........",  //
+                "........",  //
+                "Q.......",  //
+                "........",  //
+                ".......Q"});
   GameState& s = f.G.S;
   f.Rec.Log.clear();
-  const std::int16_t through = s.Cells[s.Pos(0, 4)].But;  // top of column 4
+  const std::int16_t through = Edge(s, Side::Top, 4);
   f.G.EdgeButtonClick(through);
   EXPECT_EQ(s.ProbeCount, 1);
   EXPECT_EQ((std::vector<std::string>{"run probe", "pump", "play probe"}), f.Rec.Log);
@@ -134,12 +154,11 @@ TEST(Firing, OutcomesCaptionsColoursAndCounters) {
   EXPECT_EQ(f.G.Board.Buttons[e].BackColour, ColourPair);
   EXPECT_EQ(s.ExitCount, 1);
 
-  const std::int16_t absorbed =
-      s.Cells[s.Pos(3, 0)].But;  // row 3 from the left: straight into (3,3)
+  const std::int16_t absorbed = Edge(s, Side::Left, 3);  // straight into (3,3)
   f.G.EdgeButtonClick(absorbed);
   EXPECT_EQ(f.G.Board.Buttons[absorbed].BackColour, ColourAbsorbed);
   EXPECT_EQ(f.G.Board.Buttons[absorbed].Caption, "2");
-  const std::int16_t reflected = s.Cells[s.Pos(5, 0)].But;  // (6,1) beside the first cell
+  const std::int16_t reflected = Edge(s, Side::Left, 5);  // (6,1) beside the first cell
   f.G.EdgeButtonClick(reflected);
   EXPECT_EQ(f.G.Board.Buttons[reflected].BackColour, ColourReflected);
   EXPECT_EQ(f.G.Board.Buttons[reflected].Caption, "3");
@@ -158,7 +177,7 @@ TEST(Firing, OutcomesCaptionsColoursAndCounters) {
 TEST(Firing, ClicksDuringTheEventPumpAreIgnored) {
   Fixture f;
   f.Start(8, 4);
-  f.SetQues({});
+  PutQues(f.G, {});
   int inner = 0;
   f.Rec.OnPump = [&] {
     if (inner++ == 0) f.G.EdgeButtonClick(2);
@@ -171,8 +190,8 @@ TEST(Firing, ClicksDuringTheEventPumpAreIgnored) {
 TEST(PairHighlight, PressLightsBothEndsAndClickRestores) {
   Fixture f;
   f.Start(8, 4);
-  f.SetQues({});
-  f.G.EdgeButtonClick(1);  // top of column 1 leaves at the bottom of column 1
+  PutQues(f.G, {});
+  f.G.EdgeButtonClick(Edge(f.G.S, Side::Top, 1));  // leaves at the bottom of column 1
   const std::int16_t other = f.G.S.Cells[f.G.S.Cells[f.G.S.ButtonPos(1)].Partner].But;
   f.Rec.Log.clear();
   f.G.EdgeButtonPress(1);
@@ -195,7 +214,7 @@ TEST(PairHighlight, PressLightsBothEndsAndClickRestores) {
 TEST(PairHighlight, PressDuringTheProbePumpClearsTheBusyFlag) {
   Fixture f;
   f.Start(8, 4);
-  f.SetQues({});
+  PutQues(f.G, {});
   f.G.EdgeButtonClick(1);
   const std::int16_t other = f.G.S.Cells[f.G.S.Cells[f.G.S.ButtonPos(1)].Partner].But;
   f.Rec.OnPump = [&] {

@@ -27,10 +27,13 @@ std::vector<std::uint8_t> RandomSession(std::uint32_t seed, int games) {
     for (int i = 0; i < ArgBytes(k); ++i)
       out.push_back(static_cast<std::uint8_t>(i == 0 && arg >= 0 ? arg : roll(256)));
   };
-  // Edge clicks and presses, cells, bars, mute, demo, adjacency, pause, activation.
-  static constexpr int mix[] = {0, 0, 0, 0, 1, 1, 2, 2, 2, 2, 8, 9, 10, 11, 12, 5, 13};
+  // Edge clicks and presses, cells, bars, options, pause, activation.
+  static constexpr K mix[] = {
+      K::EdgeClick,   K::EdgeClick,   K::EdgeClick,   K::EdgeClick,  K::EdgePress,   K::EdgePress,
+      K::CellClick,   K::CellClick,   K::CellClick,   K::CellClick,  K::SetVScroll1, K::SetVScroll2,
+      K::OptionClick, K::OptionClick, K::OptionClick, K::PauseClick, K::Activate};
   auto any = [&](bool sharp) {
-    const K k = roll(25) == 0 ? K(roll(EventKindCount)) : K(mix[roll(std::size(mix))]);
+    const K k = roll(25) == 0 ? K(roll(EventKindCount)) : mix[roll(std::size(mix))];
     emit(k, k == K::CellClick && sharp ? 4 * roll(64) : -1);  // sharp: the first unmarked que
     if (k == K::PauseClick) emit(K::CellClick), emit(K::Timer1Tick), emit(K::PauseClick);
   };
@@ -119,7 +122,7 @@ TEST(EventStream, DropsWhatTheWindowHoldsBackAndNestsQueuedInput) {
   // Resume and a tick; a probe from the left of row 1 with a click (ignored, busy) and a tick
   // queued inside its pump.
   const Outcome out =
-      Play({0, 0, 7, 13, 81, 2, 0, 0, 7, 5, 2, 3, 0, 3, 5, 3, 0, 16, 0x80, 17, 0x83});
+      Play({0, 0, 7, 11, 81, 2, 0, 0, 7, 5, 2, 3, 0, 3, 5, 3, 0, 16, 0x80, 17, 0x83});
   ASSERT_EQ(out.Failure, "");
   EXPECT_EQ(out.Dropped, 5u);
   EXPECT_EQ(out.Delivered, 8u);
@@ -153,8 +156,7 @@ TEST(Invariants, NoticeACorruptedGame) {
     EXPECT_FALSE(CheckInvariants(copy).empty()) << "corruption " << i << " went unnoticed";
   }
   f.G.CellClick(f.G.S.QueList[1]);
-  f.G.FinishClick();
-  f.G.Timer2Tick();
+  f.Finish();
   ASSERT_EQ(CheckReveal(f.G), std::vector<std::string>{});
   for (auto corrupt : {+[](Game& g) { --g.S.HitCount; }, +[](Game& g) { g.S.SkillBonus += 10; },
                        +[](Game& g) { g.S.ResultText[8] = '2'; }}) {

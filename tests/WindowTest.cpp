@@ -25,6 +25,17 @@ void ClickAt(QWidget* board, const QRect& r) {
   QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, r.center());
 }
 
+// The main window shown at a size, as the game starts it, with the game window's board built.
+struct Shown {
+  VEXLAROS Main;
+  VEXLAR* W;
+  explicit Shown(QSize size, const QString& dir = AssetDir())
+      : Main(nullptr, dir), W(Main.gameWindow()) {
+    Main.resize(size);
+    Main.show();
+  }
+};
+
 // Accepts the modal result box as soon as it appears and keeps its text.
 struct MessageCatcher {
   QTimer poll;
@@ -56,58 +67,54 @@ class WindowTest : public QObject {
 };
 
 void WindowTest::startUpReachesTheIdlePhase() {
-  VEXLAROS main(nullptr, AssetDir());
-  main.resize(1024, 700);
-  main.show();
-  VEXLAR* w = main.gameWindow();
+  Shown shown({1024, 700});
+  VEXLAR* w = shown.W;
   QVERIFY(WaitForBoard(w));
-  QVERIFY(w->button("CmdStart")->isEnabled());
-  QVERIFY(!w->button("CmdPause")->isEnabled());
-  QVERIFY(!w->button("CmdFinish")->isEnabled());
-  QCOMPARE(w->text("TxtGridSize")->text(), QString("14"));
-  QCOMPARE(w->text("TxtQues")->text(), QString("4"));
-  QCOMPARE(w->text("TxtScore")->text(), QString("000000"));
+  QVERIFY(w->CmdStart->isEnabled());
+  QVERIFY(!w->CmdPause->isEnabled());
+  QVERIFY(!w->CmdFinish->isEnabled());
+  QCOMPARE(w->TxtGridSize->text(), QString("14"));
+  QCOMPARE(w->TxtQues->text(), QString("4"));
+  QCOMPARE(w->TxtScore->text(), QString("000000"));
   // The board built for the largest side waits under the cover for the first Start.
-  QVERIFY(w->cover()->isVisible());
-  QVERIFY(!w->resumeLabel()->isVisible());
-  QVERIFY(!w->text("TxtGridSize")->isEnabled());
-  QTest::mouseClick(w->button("CmdStart"), Qt::LeftButton);
-  QVERIFY(!w->cover()->isVisible());
+  QVERIFY(w->PbxCover->isVisible());
+  QVERIFY(!w->LblResume->isVisible());
+  QVERIFY(!w->TxtGridSize->isEnabled());
+  QTest::mouseClick(w->CmdStart, Qt::LeftButton);
+  QVERIFY(!w->PbxCover->isVisible());
   // The 14-side board: 56 edge buttons and 196 cells can be hit; nothing of the 25-side rest.
   int buttons = 0, images = 0;
-  for (int i = 0; i < ButtonCapacity; ++i) buttons += !w->board()->ButtonRect(i).isEmpty();
-  for (int b = 0; b < ImageCapacity; ++b) images += !w->board()->ImageRect(b).isEmpty();
+  for (int i = 0; i < ButtonCapacity; ++i) buttons += !w->Board->ButtonRect(i).isEmpty();
+  for (int b = 0; b < ImageCapacity; ++b) images += !w->Board->ImageRect(b).isEmpty();
   QCOMPARE(buttons, 56);
   QCOMPARE(images, 196);
   // The panel lies right of the board, inside the window.
   int boardRight = 0;
   for (int b = 0; b < ImageCapacity; ++b)
-    boardRight = std::max(boardRight, w->board()->ImageRect(b).right());
-  QVERIFY(w->control("CtrlBoxBack")->x() > boardRight);
-  QVERIFY(w->control("CtrlBoxBack")->geometry().right() < w->width());
+    boardRight = std::max(boardRight, w->Board->ImageRect(b).right());
+  QVERIFY(w->CtrlBoxBack->x() > boardRight);
+  QVERIFY(w->CtrlBoxBack->geometry().right() < w->width());
 }
 
 void WindowTest::wholeGameThroughTheWidgets() {
-  VEXLAROS main(nullptr, AssetDir());
-  main.resize(1024, 700);
-  main.show();
-  VEXLAR* w = main.gameWindow();
+  Shown shown({1024, 700});
+  VEXLAR* w = shown.W;
   QVERIFY(WaitForBoard(w));
   Game& g = w->game();
   // Down to the smallest board with the bar, then Start.
-  static_cast<QScrollBar*>(w->control("VScroll1"))->setValue(8);
-  QCOMPARE(w->text("TxtGridSize")->text(), QString("8"));
-  QTest::mouseClick(w->button("CmdStart"), Qt::LeftButton);
+  w->VScroll1->setValue(8);
+  QCOMPARE(w->TxtGridSize->text(), QString("8"));
+  QTest::mouseClick(w->CmdStart, Qt::LeftButton);
   QCOMPARE(g.S.GridSize, std::int16_t{8});
-  QVERIFY(w->button("CmdFinish")->isEnabled());
-  QVERIFY(!w->button("CmdStart")->isEnabled());
+  QVERIFY(w->CmdFinish->isEnabled());
+  QVERIFY(!w->CmdStart->isEnabled());
 
   // A probe from the first visible edge button gets number 1 on its button.
   int first = -1;
   for (int i = 0; i < ButtonCapacity && first < 0; ++i)
-    if (!w->board()->ButtonRect(i).isEmpty()) first = i;
+    if (!w->Board->ButtonRect(i).isEmpty()) first = i;
   QVERIFY(first > 0);
-  ClickAt(w->board(), w->board()->ButtonRect(first));
+  ClickAt(w->Board, w->Board->ButtonRect(first));
   QCOMPARE(g.S.ProbeCount, std::int16_t{1});
   QCOMPARE(g.Board.Buttons[first].Caption, std::string("1"));
   QVERIFY(g.Board.Buttons[first].BackColour != ColourUntouched);
@@ -121,58 +128,56 @@ void WindowTest::wholeGameThroughTheWidgets() {
     }
   QCOMPARE(int(queImages.size()), 4);
   for (int b : {queImages[0], queImages[1], emptyImages[0]})
-    ClickAt(w->board(), w->board()->ImageRect(b));
-  QCOMPARE(w->text("TxtMarks")->text(), QString("3"));
+    ClickAt(w->Board, w->Board->ImageRect(b));
+  QCOMPARE(w->TxtMarks->text(), QString("3"));
   QCOMPARE(g.Board.Images[queImages[0]].Strip, Clip::Mark);
 
   // Finished: the reveal runs on and the box tells the result.
   MessageCatcher catcher;
-  QSignalSpy shown(w, &VEXLAR::MessageShown);
-  QTest::mouseClick(w->button("CmdFinish"), Qt::LeftButton);
+  QSignalSpy messages(w, &VEXLAR::MessageShown);
+  QTest::mouseClick(w->CmdFinish, Qt::LeftButton);
   QVERIFY(QTest::qWaitFor([&] { return catcher.boxes == 1; }, 5000));
   QCOMPARE(catcher.text, QString("You hit 2 of 4 with 1 probes."));
-  QCOMPARE(shown.count(), 1);
+  QCOMPARE(messages.count(), 1);
   QVERIFY(QTest::qWaitFor([&] { return g.S.RevealDone != 0; }, 5000));
   QCOMPARE(g.Board.Images[emptyImages[0]].Strip, Clip::Wrong);
   QCOMPARE(g.Board.Images[queImages[2]].Strip, Clip::Glow);
-  QVERIFY(w->button("CmdStart")->isEnabled());
-  QVERIFY(!w->button("CmdFinish")->isEnabled());
-  QCOMPARE(w->text("TxtScore2")->text().toStdString(), g.Panel.TxtScore2);
-  QVERIFY(w->text("TxtScore2")->text() != QString("000000"));
+  QVERIFY(w->CmdStart->isEnabled());
+  QVERIFY(!w->CmdFinish->isEnabled());
+  QCOMPARE(w->TxtScore2->text().toStdString(), g.Panel.TxtScore2);
+  QVERIFY(w->TxtScore2->text() != QString("000000"));
 }
 
 void WindowTest::pauseHidesTheBoardAndSwallowsClicks() {
-  VEXLAROS main(nullptr, AssetDir());
-  main.resize(1024, 700);
-  main.show();
-  VEXLAR* w = main.gameWindow();
+  Shown shown({1024, 700});
+  VEXLAR* w = shown.W;
   QVERIFY(WaitForBoard(w));
-  QTest::mouseClick(w->button("CmdStart"), Qt::LeftButton);
-  QTest::mouseClick(w->button("CmdPause"), Qt::LeftButton);
-  QCOMPARE(w->button("CmdPause")->text(), QString("Resume"));
-  QVERIFY(w->cover()->isVisible());
-  QVERIFY(w->resumeLabel()->isVisible());
-  QCOMPARE(w->resumeLabel()->text(), QString("Cick Resume to continue"));
+  QTest::mouseClick(w->CmdStart, Qt::LeftButton);
+  QTest::mouseClick(w->CmdPause, Qt::LeftButton);
+  QCOMPARE(w->CmdPause->text(), QString("Resume"));
+  QVERIFY(w->PbxCover->isVisible());
+  QVERIFY(w->LblResume->isVisible());
+  QCOMPARE(w->LblResume->text(), QString("Cick Resume to continue"));
   // Every cell and edge button lies under the cover.
-  const QRect cover = w->cover()->geometry();
+  const QRect cover = w->PbxCover->geometry();
   for (int b = 0; b < ImageCapacity; ++b) {
-    const QRect r = w->board()->ImageRect(b);
+    const QRect r = w->Board->ImageRect(b);
     if (!r.isEmpty()) QVERIFY(cover.contains(r));
   }
   // A click where a cell lies reaches the cover, not the board.
-  const QRect cell = w->board()->ImageRect(20);
+  const QRect cell = w->Board->ImageRect(20);
   QWidget* under = w->childAt(cell.center());
-  QVERIFY(under == w->cover() || under == w->resumeLabel());
+  QVERIFY(under == w->PbxCover || under == w->LblResume);
   QTest::mouseClick(under, Qt::LeftButton, Qt::NoModifier, under->mapFrom(w, cell.center()));
   QCOMPARE(w->game().S.MarkCount, std::int16_t{0});
   const std::string bonus = w->game().Panel.TxtScore;
   QTest::qWait(200);
   QCOMPARE(w->game().Panel.TxtScore, bonus);  // the clock stands while paused
 
-  QTest::mouseClick(w->button("CmdPause"), Qt::LeftButton);
-  QVERIFY(!w->cover()->isVisible());
-  QCOMPARE(w->button("CmdPause")->text(), QString("Pause"));
-  ClickAt(w->board(), cell);
+  QTest::mouseClick(w->CmdPause, Qt::LeftButton);
+  QVERIFY(!w->PbxCover->isVisible());
+  QCOMPARE(w->CmdPause->text(), QString("Pause"));
+  ClickAt(w->Board, cell);
   QCOMPARE(w->game().S.MarkCount, std::int16_t{1});
 }
 
@@ -185,36 +190,34 @@ void WindowTest::panelStandsBesideTheSquareBoard() {
   w.resize(800, 490 - (w.frameGeometry().height() - w.height()));
   QCOMPARE(w.frameGeometry().height(), 490);
   QVERIFY(WaitForBoard(&w));
-  QCOMPARE(w.control("CtrlBoxBack")->x(), qRound(7280 / 15.0));
-  QCOMPARE(w.control("TxtScore")->x(), qRound(7415 / 15.0));
-  QCOMPARE(w.control("VScroll1")->x(), qRound(8435 / 15.0));
-  QCOMPARE(w.control("CmdStart")->x(), qRound(7370 / 15.0));
-  QCOMPARE(w.control("CmdStart")->y(), 2445 / 15);  // vertical places keep their design
+  QCOMPARE(w.CtrlBoxBack->x(), qRound(7280 / 15.0));
+  QCOMPARE(w.TxtScore->x(), qRound(7415 / 15.0));
+  QCOMPARE(w.VScroll1->x(), qRound(8435 / 15.0));
+  QCOMPARE(w.CmdStart->x(), qRound(7370 / 15.0));
+  QCOMPARE(w.CmdStart->y(), 2445 / 15);  // vertical places keep their design
 }
 
 void WindowTest::playsWithoutAnyAssets() {
   QTemporaryDir empty;
-  VEXLAROS main(nullptr, empty.path());
-  main.resize(900, 600);
-  main.show();
-  VEXLAR* w = main.gameWindow();
+  Shown shown({900, 600}, empty.path());
+  VEXLAR* w = shown.W;
   QVERIFY(WaitForBoard(w));
-  QTest::mouseClick(w->button("CmdStart"), Qt::LeftButton);
+  QTest::mouseClick(w->CmdStart, Qt::LeftButton);
   Game& g = w->game();
   int first = -1;
   for (int i = 0; i < ButtonCapacity && first < 0; ++i)
-    if (!w->board()->ButtonRect(i).isEmpty()) first = i;
-  ClickAt(w->board(), w->board()->ButtonRect(first));
-  ClickAt(w->board(), w->board()->ImageRect(g.S.Cells[g.S.Pos(3, 3)].Box));
+    if (!w->Board->ButtonRect(i).isEmpty()) first = i;
+  ClickAt(w->Board, w->Board->ButtonRect(first));
+  ClickAt(w->Board, w->Board->ImageRect(g.S.Cells[g.S.Pos(3, 3)].Box));
   QCOMPARE(g.S.ProbeCount, std::int16_t{1});
   QCOMPARE(g.S.MarkCount, std::int16_t{1});
   // The plain stand-in pictures still paint: a marked cell differs from an unmarked one.
-  const QImage shot = w->board()->grab().toImage();
-  const QPoint marked = w->board()->ImageRect(g.S.Cells[g.S.Pos(3, 3)].Box).center();
-  const QPoint plain = w->board()->ImageRect(g.S.Cells[g.S.Pos(5, 5)].Box).center();
+  const QImage shot = w->Board->grab().toImage();
+  const QPoint marked = w->Board->ImageRect(g.S.Cells[g.S.Pos(3, 3)].Box).center();
+  const QPoint plain = w->Board->ImageRect(g.S.Cells[g.S.Pos(5, 5)].Box).center();
   QVERIFY(shot.pixelColor(marked) != shot.pixelColor(plain));
   MessageCatcher catcher;
-  QTest::mouseClick(w->button("CmdFinish"), Qt::LeftButton);
+  QTest::mouseClick(w->CmdFinish, Qt::LeftButton);
   QVERIFY(QTest::qWaitFor([&] { return catcher.boxes == 1; }, 5000));
   QVERIFY(catcher.text.endsWith("with 1 probes."));
 }

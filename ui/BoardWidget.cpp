@@ -14,41 +14,28 @@ namespace {
 QRect ToQRect(const Rect& r) { return QRect(r.Left, r.Top, r.Width, r.Height); }
 }  // namespace
 
-BoardWidget::BoardWidget(Game& game, const Pictures& pictures, QWidget* parent)
-    : QWidget(parent), game_(game), pictures_(pictures) {
+BoardWidget::BoardWidget(const BoardModel& model, const Pictures& pictures, QWidget* parent)
+    : QWidget(parent), model_(model), pictures_(pictures) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFont(DesignFont("MS Sans Serif", 8.25, false));
 }
 
 QRect BoardWidget::ButtonRect(int i) const {
-  const ButtonView& v = game_.Board.Buttons[i];
+  const ButtonView& v = model_.Buttons[i];
   return v.Visible ? ToQRect(v.Place) : QRect();
 }
 
 QRect BoardWidget::ImageRect(int b) const {
-  const ImageView& v = game_.Board.Images[b];
+  const ImageView& v = model_.Images[b];
   return v.Visible ? ToQRect(v.Place) : QRect();
 }
 
-QRegion BoardWidget::TakeDirty() {
-  QRegion region;
-  for (int i = 0; i < ButtonCapacity; ++i) {
-    ButtonView& v = game_.Board.Buttons[i];
-    if (!v.Dirty) continue;
-    v.Dirty = false;
-    region += drawnButtons_[i];
-    drawnButtons_[i] = ButtonRect(i);
-    region += drawnButtons_[i];
-  }
-  for (int b = 0; b < ImageCapacity; ++b) {
-    ImageView& v = game_.Board.Images[b];
-    if (!v.Dirty) continue;
-    v.Dirty = false;
-    region += drawnImages_[b];
-    drawnImages_[b] = ImageRect(b);
-    region += drawnImages_[b];
-  }
-  return region;
+QRegion BoardWidget::Changed(Element kind, int index) {
+  const bool button = kind == Element::Button;
+  QRect& drawn = button ? drawnButtons_[index] : drawnImages_[index];
+  QRegion region(drawn);
+  drawn = button ? ButtonRect(index) : ImageRect(index);
+  return region + drawn;
 }
 
 int BoardWidget::ButtonAt(QPoint p) const {
@@ -67,7 +54,7 @@ void BoardWidget::paintEvent(QPaintEvent* e) {
   QPainter p(this);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   p.fillRect(e->rect(), FromBgr(0x800000));
-  const BoardModel& m = game_.Board;
+  const BoardModel& m = model_;
   for (int b = 0; b < ImageCapacity; ++b) {
     const QRect r = ImageRect(b);
     if (!e->region().intersects(r)) continue;
@@ -106,8 +93,7 @@ void BoardWidget::mousePressEvent(QMouseEvent* e) {
   pressedImage_ = pressedButton_ < 0 ? ImageAt(at) : -1;
   if (pressedButton_ >= 0) {
     update(ButtonRect(pressedButton_));
-    game_.EdgeButtonPress(static_cast<std::int16_t>(pressedButton_));
-    emit Changed();
+    emit EdgePressed(pressedButton_);
   }
 }
 
@@ -119,13 +105,9 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* e) {
   // A click is a press and a release on the same element.
   if (button >= 0) {
     update(ButtonRect(button));
-    if (ButtonAt(at) == button) {
-      game_.EdgeButtonClick(static_cast<std::int16_t>(button));
-      emit Changed();
-    }
+    if (ButtonAt(at) == button) emit EdgeClicked(button);
   } else if (image >= 0 && ImageAt(at) == image) {
-    game_.CellClick(static_cast<std::int16_t>(image));
-    emit Changed();
+    emit CellClicked(image);
   }
 }
 

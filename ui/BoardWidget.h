@@ -1,8 +1,10 @@
-// The board: draws the edge buttons and cell images straight from the game's board model.
+// The board: draws the edge buttons and cell images from the game's board model and reports
+// what the player does to them; the game window runs the handlers.
 #pragma once
 #include <QWidget>
+#include <array>
 
-#include "Game.h"
+#include "BoardModel.h"
 #include "Pictures.h"
 
 namespace vexlar {
@@ -10,9 +12,9 @@ namespace vexlar {
 class BoardWidget : public QWidget {
   Q_OBJECT
  public:
-  BoardWidget(Game& game, const Pictures& pictures, QWidget* parent);
-  // Schedules a repaint of every element that changed since the last call.
-  QRegion TakeDirty();
+  BoardWidget(const BoardModel& model, const Pictures& pictures, QWidget* parent);
+  // Where an element is drawn now, and the region to repaint for its change: old and new place.
+  QRegion Changed(Element kind, int index);
   // Element under a point: the edge button or cell image index, -1 for none.
   int ButtonAt(QPoint p) const;
   int ImageAt(QPoint p) const;
@@ -20,7 +22,9 @@ class BoardWidget : public QWidget {
   QRect ImageRect(int b) const;
 
  signals:
-  void Changed();  // a handler ran; the window brings the rest of itself up to date
+  void EdgePressed(int index);
+  void EdgeClicked(int index);
+  void CellClicked(int index);
 
  protected:
   void paintEvent(QPaintEvent* e) override;
@@ -28,7 +32,7 @@ class BoardWidget : public QWidget {
   void mouseReleaseEvent(QMouseEvent* e) override;
 
  private:
-  Game& game_;
+  const BoardModel& model_;
   const Pictures& pictures_;
   std::array<QRect, ButtonCapacity> drawnButtons_{};  // where each was last drawn
   std::array<QRect, ImageCapacity> drawnImages_{};

@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QMessageBox>
 #include <QTime>
+#include <functional>
 
 #include "Fonts.h"
 #include "PanelLayout.h"
@@ -19,8 +20,8 @@ QRect Pixels(const DesignPlace& d) {
                d.Height / TwipsPerPixel);
 }
 
-// One strip label (bordered) with its colours and font.
-QLabel* Strip(QWidget* parent, const char* caption, std::int32_t back, std::int32_t fore,
+// A label with its colours and font; a negative back colour draws only the text.
+QLabel* Label(QWidget* parent, const char* caption, std::int32_t back, std::int32_t fore,
               const QFont& font, bool bordered, Qt::Alignment align = Qt::AlignCenter) {
   auto* l = new QLabel(caption, parent);
   l->setFont(font);
@@ -32,7 +33,39 @@ QLabel* Strip(QWidget* parent, const char* caption, std::int32_t back, std::int3
   return l;
 }
 
+QLineEdit* ScoreBox(QWidget* parent, std::int32_t fore) {
+  auto* t = new QLineEdit("000000", parent);
+  t->setFont(DesignFont("Times New Roman", 9.75, true));
+  t->setAlignment(Qt::AlignCenter);
+  t->setReadOnly(true);
+  t->setStyleSheet(QString("background:black;color:%1;border:1px solid gray;").arg(Css(fore)));
+  return t;
+}
+
+// The settings and mark boxes: only the bars and the game write them.
+QLineEdit* NumberBox(QWidget* parent) {
+  auto* t = new QLineEdit(parent);
+  t->setFont(DesignFont("MS Sans Serif", 13.5, true));
+  t->setAlignment(Qt::AlignCenter);
+  t->setEnabled(false);
+  return t;
+}
+
+QScrollBar* Bar(QWidget* parent, int low, int high) {
+  auto* s = new QScrollBar(Qt::Vertical, parent);
+  s->setRange(low, high);
+  s->setSingleStep(1);
+  s->setPageStep(1);
+  return s;
+}
+
 }  // namespace
+
+template <typename Handler, typename... Args>
+void VEXLAR::Run(Handler handler, Args... args) {
+  std::invoke(handler, game_, args...);
+  Sync();
+}
 
 VEXLAR::VEXLAR(SoundPort* sound, const QString& assetDir, QWidget* parent)
     : QWidget(parent), game_(sound, this), pictures_(Pictures::Load(assetDir)) {
@@ -44,128 +77,109 @@ VEXLAR::VEXLAR(SoundPort* sound, const QString& assetDir, QWidget* parent)
   resize(9480 / TwipsPerPixel, 6795 / TwipsPerPixel);
   game_.TimeOfDay = [] { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0f; };
 
-  board_ = new BoardWidget(game_, pictures_, this);
-  connect(board_, &BoardWidget::Changed, this, &VEXLAR::Sync);
-  cover_ = new QWidget(this);
-  cover_->setAutoFillBackground(true);
-  cover_->setPalette(pal);
-  cover_->hide();
-  resume_ = Strip(cover_, "Cick Resume to continue", 0x800000, 0xFFFF80,
-                  DesignFont("Arial", 24, true), false);
-  resume_->setWordWrap(true);
-  resume_->setGeometry(1590 / TwipsPerPixel, 2445 / TwipsPerPixel, 3105 / TwipsPerPixel,
-                       1410 / TwipsPerPixel);
-  resume_->hide();
+  Board = new BoardWidget(game_.Board, pictures_, this);
+  connect(Board, &BoardWidget::EdgePressed, this,
+          [this](int i) { Run(&Game::EdgeButtonPress, static_cast<std::int16_t>(i)); });
+  connect(Board, &BoardWidget::EdgeClicked, this,
+          [this](int i) { Run(&Game::EdgeButtonClick, static_cast<std::int16_t>(i)); });
+  connect(Board, &BoardWidget::CellClicked, this,
+          [this](int b) { Run(&Game::CellClick, static_cast<std::int16_t>(b)); });
+  PbxCover = new QWidget(this);
+  PbxCover->setAutoFillBackground(true);
+  PbxCover->setPalette(pal);
+  PbxCover->hide();
+  LblResume = Label(PbxCover, "Cick Resume to continue", 0x800000, 0xFFFF80,
+                    DesignFont("Arial", 24, true), false);
+  LblResume->setWordWrap(true);
+  LblResume->setGeometry(Pixels({1590, 2445, 3105, 1410}));
+  LblResume->hide();
   buildPanel();
 
-  for (QTimer* t : {&timer1_, &timer2_}) t->setTimerType(Qt::PreciseTimer);
-  connect(&timer1_, &QTimer::timeout, this, [this] {
-    game_.Timer1Tick();
-    Sync();
-  });
-  connect(&timer2_, &QTimer::timeout, this, [this] {
-    game_.Timer2Tick();
-    Sync();
-  });
-  game_.LoadWindow();
-  Sync();
+  for (QTimer* t : {&Timer1, &Timer2}) t->setTimerType(Qt::PreciseTimer);
+  connect(&Timer1, &QTimer::timeout, this, [this] { Run(&Game::Timer1Tick); });
+  connect(&Timer2, &QTimer::timeout, this, [this] { Run(&Game::Timer2Tick); });
+  Run(&Game::LoadWindow);
 }
 
 void VEXLAR::buildPanel() {
   const QFont bold975 = DesignFont("MS Sans Serif", 9.75, true);
   const QFont bold825 = DesignFont("MS Sans Serif", 8.25, true);
-  const QFont big = DesignFont("MS Sans Serif", 13.5, true);
-  const QFont arial = DesignFont("Arial", 8.25, false);
-  auto& c = controls_;
-  auto* back = new QLabel(this);
-  back->setStyleSheet(
+  CtrlBoxBack = new QLabel(this);
+  CtrlBoxBack->setStyleSheet(
       QString("background:%1;border:1px solid %2;").arg(Css(0x808000), Css(0xC0C000)));
-  c["CtrlBoxBack"] = back;
-  c["LblTime"] =
-      Strip(this, "Time Bonus", 0x505000, 0x80FFFF, bold975, true, Qt::AlignHCenter | Qt::AlignTop);
-  c["LblSkill"] = Strip(this, "Skill Bonus", 0x606000, 0x80FFFF, bold975, true,
-                        Qt::AlignHCenter | Qt::AlignTop);
-  for (auto [name, fore] : {std::pair{"TxtScore", 0x00FF00}, {"TxtScore2", 0x00FFFF}}) {
-    auto* t = new QLineEdit("000000", this);
-    t->setFont(DesignFont("Times New Roman", 9.75, true));
-    t->setAlignment(Qt::AlignCenter);
-    t->setReadOnly(true);
-    t->setStyleSheet(QString("background:black;color:%1;border:1px solid gray;").arg(Css(fore)));
-    t->installEventFilter(this);
-    c[name] = t;
+  const Qt::Alignment top = Qt::AlignHCenter | Qt::AlignTop;
+  LblTime = Label(this, "Time Bonus", 0x505000, 0x80FFFF, bold975, true, top);
+  LblSkill = Label(this, "Skill Bonus", 0x606000, 0x80FFFF, bold975, true, top);
+  TxtScore = ScoreBox(this, 0x00FF00);
+  TxtScore2 = ScoreBox(this, 0x00FFFF);
+  for (QLineEdit* score : {TxtScore, TxtScore2}) score->installEventFilter(this);
+  for (auto [button, caption] :
+       {std::pair{&CmdFinish, "Finished"}, {&CmdPause, "Pause"}, {&CmdStart, "Start"}}) {
+    *button = new QPushButton(caption, this);
+    (*button)->setFont(bold975);
   }
-  for (auto [name, caption] :
-       {std::pair{"CmdFinish", "Finished"}, {"CmdPause", "Pause"}, {"CmdStart", "Start"}}) {
-    auto* b = new QPushButton(caption, this);
-    b->setFont(bold975);
-    c[name] = b;
+  connect(CmdStart, &QPushButton::clicked, this, [this] { Run(&Game::StartGame); });
+  connect(CmdPause, &QPushButton::clicked, this, [this] { Run(&Game::PauseClick); });
+  connect(CmdFinish, &QPushButton::clicked, this, [this] { Run(&Game::FinishClick); });
+
+  LblGrid = Label(this, "", 0x800000, 0x80FF80, bold825, true);
+  LblQue = Label(this, "", 0x800000, 0x80FF80, bold825, true);
+  LblMark = Label(this, "", 0x000080, 0x0000C0, bold825, true);
+  LblGrid1 = Label(this, "Grid", -1, 0xFFFF80, bold825, false);
+  LblGrid2 = Label(this, "Size", -1, 0xFFFF80, bold825, false);
+  LblQue1 = Label(this, "Queue", -1, 0xFFFF80, bold825, false);
+  LblQue2 = Label(this, "Count", -1, 0xFFFF80, bold825, false);
+  LblMark1 = Label(this, "Mark", -1, 0xC0C0FF, bold825, false);
+  LblMark2 = Label(this, "Count", -1, 0xC0C0FF, bold825, false);
+  TxtGridSize = NumberBox(this);
+  TxtQues = NumberBox(this);
+  TxtMarks = NumberBox(this);
+  VScroll1 = Bar(this, MinGridSize, MaxGridSize);
+  VScroll2 = Bar(this, MinQues, MaxQues);
+  connect(VScroll1, &QScrollBar::valueChanged, this,
+          [this](int v) { Run(&Game::SetVScroll1, static_cast<std::int16_t>(v)); });
+  connect(VScroll2, &QScrollBar::valueChanged, this,
+          [this](int v) { Run(&Game::SetVScroll2, static_cast<std::int16_t>(v)); });
+
+  const QFont arial = DesignFont("Arial", 8.25, false);
+  for (const OptionRow& row : Options()) {
+    QLabel* strip =
+        Label(this, row.Caption, row.Back, row.Fore, arial, true, Qt::AlignLeft | Qt::AlignVCenter);
+    auto* check = new QCheckBox(this);
+    check->setStyleSheet(QString("background:%1;").arg(Css(0x800000)));
+    connect(check, &QCheckBox::clicked, this,
+            [this, &row](bool on) { Run(&Game::OptionClick, std::cref(row), std::int16_t{on}); });
+    OptionBoxes.push_back({&row, strip, check});
   }
-  connect(button("CmdStart"), &QPushButton::clicked, this, [this] {
-    game_.StartGame();
-    Sync();
-  });
-  connect(button("CmdPause"), &QPushButton::clicked, this, [this] {
-    game_.PauseClick();
-    Sync();
-  });
-  connect(button("CmdFinish"), &QPushButton::clicked, this, [this] {
-    game_.FinishClick();
-    Sync();
-  });
-  c["LblGrid"] = Strip(this, "", 0x800000, 0x80FF80, bold825, true);
-  c["LblQue"] = Strip(this, "", 0x800000, 0x80FF80, bold825, true);
-  c["LblMark"] = Strip(this, "", 0x000080, 0x0000C0, bold825, true);
-  c["LblGrid1"] = Strip(this, "Grid", -1, 0xFFFF80, bold825, false);
-  c["LblGrid2"] = Strip(this, "Size", -1, 0xFFFF80, bold825, false);
-  c["LblQue1"] = Strip(this, "Queue", -1, 0xFFFF80, bold825, false);
-  c["LblQue2"] = Strip(this, "Count", -1, 0xFFFF80, bold825, false);
-  c["LblMark1"] = Strip(this, "Mark", -1, 0xC0C0FF, bold825, false);
-  c["LblMark2"] = Strip(this, "Count", -1, 0xC0C0FF, bold825, false);
-  for (const char* name : {"TxtGridSize", "TxtQues", "TxtMarks"}) {
-    auto* t = new QLineEdit(this);
-    t->setFont(big);
-    t->setAlignment(Qt::AlignCenter);
-    t->setEnabled(false);  // only the bars change them
-    c[name] = t;
-  }
-  for (auto [name, low, high] :
-       {std::tuple{"VScroll1", MinGridSize, MaxGridSize}, {"VScroll2", MinQues, MaxQues}}) {
-    auto* s = new QScrollBar(Qt::Vertical, this);
-    s->setRange(low, high);
-    s->setSingleStep(1);
-    s->setPageStep(1);
-    c[name] = s;
-  }
-  connect(static_cast<QScrollBar*>(c["VScroll1"]), &QScrollBar::valueChanged, this, [this](int v) {
-    game_.SetVScroll1(static_cast<std::int16_t>(v));
-    Sync();
-  });
-  connect(static_cast<QScrollBar*>(c["VScroll2"]), &QScrollBar::valueChanged, this, [this](int v) {
-    game_.SetVScroll2(static_cast<std::int16_t>(v));
-    Sync();
-  });
-  c["lblAudio"] =
-      Strip(this, " Audio Mute", 0x003000, 0x80FFFF, arial, true, Qt::AlignLeft | Qt::AlignVCenter);
-  c["LblDemo"] =
-      Strip(this, " Demo Mode", 0x004000, 0x00FFFF, arial, true, Qt::AlignLeft | Qt::AlignVCenter);
-  c["LblAdjacent"] =
-      Strip(this, " Adjacency", 0x003000, 0x80FF80, arial, true, Qt::AlignLeft | Qt::AlignVCenter);
-  for (const char* name : {"chkAudio", "ChkDemo", "ChkAdjacency"}) {
-    auto* b = new QCheckBox(this);
-    b->setStyleSheet(QString("background:%1;").arg(Css(0x800000)));
-    c[name] = b;
-  }
-  connect(static_cast<QCheckBox*>(c["chkAudio"]), &QCheckBox::clicked, this, [this](bool on) {
-    game_.Panel.ChkAudio = on ? 1 : 0;
-    game_.AudioMuteClick();
-  });
-  connect(static_cast<QCheckBox*>(c["ChkDemo"]), &QCheckBox::clicked, this,
-          [this](bool on) { game_.Panel.ChkDemo = on ? 1 : 0; });
-  connect(static_cast<QCheckBox*>(c["ChkAdjacency"]), &QCheckBox::clicked, this,
-          [this](bool on) { game_.Panel.ChkAdjacency = on ? 1 : 0; });
 
   // Design places first; the first activation slides the panel beside the board.
-  for (const DesignPlace& d : DesignPanel()) c.at(d.Name)->setGeometry(Pixels(d));
+  for (const Placed& p : panelPlaces()) p.Control->setGeometry(Pixels(p.Place));
+}
+
+std::vector<VEXLAR::Placed> VEXLAR::panelPlaces() const {
+  std::vector<Placed> p = {
+      {TxtScore, {7425, 510, 1170, 315}},   {TxtScore2, {7425, 1155, 1185, 315}},
+      {LblTime, {7350, 255, 1320, 630}},    {LblSkill, {7350, 915, 1335, 615}},
+      {CmdFinish, {7380, 1575, 1290, 405}}, {CmdPause, {7380, 2010, 1290, 405}},
+      {CmdStart, {7380, 2445, 1290, 405}},  {LblGrid, {7365, 2925, 1320, 600}},
+      {LblGrid1, {7440, 3000, 465, 225}},   {LblGrid2, {7455, 3210, 465, 210}},
+      {LblQue, {7365, 3555, 1320, 600}},    {LblQue1, {7440, 3630, 555, 225}},
+      {LblQue2, {7440, 3855, 510, 225}},    {LblMark, {7365, 4200, 1320, 600}},
+      {LblMark1, {7425, 4260, 555, 225}},   {LblMark2, {7440, 4470, 510, 225}},
+      {TxtMarks, {8025, 4275, 450, 435}},   {VScroll1, {8445, 3015, 210, 435}},
+      {VScroll2, {8430, 3660, 225, 435}},   {TxtGridSize, {7995, 3015, 435, 420}},
+      {TxtQues, {8010, 3645, 435, 435}}};
+  for (const OptionBox& o : OptionBoxes) {
+    p.push_back({o.Strip, o.Row->Strip});
+    p.push_back({o.Check, o.Row->Check});
+  }
+  p.push_back({CtrlBoxBack, CtrlBoxBackPlace});
+  return p;
+}
+
+QCheckBox* VEXLAR::Check(std::int16_t PanelView::*value) const {
+  const OptionRow* row = &OptionFor(value);
+  return OptionBoxes[static_cast<std::size_t>(row - Options().data())].Check;
 }
 
 void VEXLAR::showEvent(QShowEvent* e) {
@@ -178,60 +192,57 @@ void VEXLAR::Activate() {
   // The window's height with its frame, in twips, sets the panel's left edge.
   const QWidget* frame = window() == this ? this : parentWidget();
   const int frameHeight = frame ? frame->frameGeometry().height() : height();
-  PanelPlaces places = DesignPanel();
+  const std::vector<Placed> panel = panelPlaces();
+  std::vector<DesignPlace> places;
+  for (const Placed& p : panel) places.push_back(p.Place);
   LayoutPanel(places, PanelLeftFor(frameHeight * TwipsPerPixel));
-  for (const DesignPlace& d : places) controls_.at(d.Name)->setGeometry(Pixels(d));
-  board_->setGeometry(0, 0, controls_.at("CtrlBoxBack")->x(), height());
-  game_.BuildBoardOnce(height(), 150 / TwipsPerPixel, 150 / TwipsPerPixel);
-  Sync();
+  for (std::size_t i = 0; i < panel.size(); ++i) panel[i].Control->setGeometry(Pixels(places[i]));
+  Board->setGeometry(0, 0, CtrlBoxBack->x(), height());
+  Run(&Game::BuildBoardOnce, height(), 150 / TwipsPerPixel, 150 / TwipsPerPixel);
 }
 
 void VEXLAR::ProcessEvents() {
-  Sync();
-  board_->repaint(board_->TakeDirty());  // the probe is on screen before its sound
+  Sync(true);  // the probe is on screen before its sound
   QApplication::processEvents();
 }
 
-void VEXLAR::Sync() {
+void VEXLAR::Sync(bool paintNow) {
   if (syncing_) return;
   syncing_ = true;
   const PanelView& p = game_.Panel;
-  button("CmdStart")->setEnabled(p.StartEnabled);
-  button("CmdPause")->setEnabled(p.PauseEnabled);
-  button("CmdFinish")->setEnabled(p.FinishEnabled);
-  button("CmdPause")->setText(QString::fromStdString(p.PauseCaption));
-  control("ChkAdjacency")->setEnabled(p.AdjacencyEnabled);
-  control("ChkDemo")->setEnabled(p.DemoEnabled);
-  const std::pair<const char*, const std::string*> texts[] = {{"TxtGridSize", &p.TxtGridSize},
-                                                              {"TxtQues", &p.TxtQues},
-                                                              {"TxtMarks", &p.TxtMarks},
-                                                              {"TxtScore", &p.TxtScore},
-                                                              {"TxtScore2", &p.TxtScore2}};
-  for (auto [name, value] : texts) {
-    const QString v = QString::fromStdString(*value);
-    if (text(name)->text() != v) text(name)->setText(v);
+  CmdStart->setEnabled(p.StartEnabled);
+  CmdPause->setEnabled(p.PauseEnabled);
+  CmdFinish->setEnabled(p.FinishEnabled);
+  CmdPause->setText(QString::fromStdString(p.PauseCaption));
+  for (const OptionBox& o : OptionBoxes) {
+    o.Check->setEnabled(Enabled(p, *o.Row));
+    o.Check->setChecked(p.*(o.Row->Value) != 0);
   }
-  for (auto [name, value] : {std::pair{"VScroll1", p.VScroll1}, {"VScroll2", p.VScroll2}}) {
-    auto* s = static_cast<QScrollBar*>(control(name));
-    const QSignalBlocker block(s);
-    s->setValue(value);
+  for (auto [box, text] : {std::pair{TxtGridSize, &p.TxtGridSize},
+                           {TxtQues, &p.TxtQues},
+                           {TxtMarks, &p.TxtMarks},
+                           {TxtScore, &p.TxtScore},
+                           {TxtScore2, &p.TxtScore2}}) {
+    const QString v = QString::fromStdString(*text);
+    if (box->text() != v) box->setText(v);
   }
-  for (auto [name, value] : {std::pair{"chkAudio", p.ChkAudio},
-                             {"ChkDemo", p.ChkDemo},
-                             {"ChkAdjacency", p.ChkAdjacency}})
-    static_cast<QCheckBox*>(control(name))->setChecked(value != 0);
+  for (auto [bar, value] : {std::pair{VScroll1, p.VScroll1}, {VScroll2, p.VScroll2}}) {
+    const QSignalBlocker block(bar);
+    bar->setValue(value);
+  }
   const Rect& c = p.Cover;
-  cover_->setGeometry(c.Left, c.Top, c.Width, c.Height);
-  cover_->setVisible(p.CoverVisible);
-  if (p.CoverVisible) cover_->raise();
-  resume_->setVisible(p.ResumeVisible);
-  for (auto [timer, on] : {std::pair{&timer1_, p.Timer1Enabled}, {&timer2_, p.Timer2Enabled}}) {
+  PbxCover->setGeometry(c.Left, c.Top, c.Width, c.Height);
+  PbxCover->setVisible(p.CoverVisible);
+  if (p.CoverVisible) PbxCover->raise();
+  LblResume->setVisible(p.ResumeVisible);
+  for (auto [timer, on] : {std::pair{&Timer1, p.Timer1Enabled}, {&Timer2, p.Timer2Enabled}}) {
     if (timer->interval() != p.TimerInterval) timer->setInterval(p.TimerInterval);
     if (on && !timer->isActive()) timer->start();
     if (!on) timer->stop();
   }
-  const QRegion dirty = board_->TakeDirty();
-  if (!dirty.isEmpty()) board_->update(dirty);
+  QRegion dirty;
+  game_.Board.TakeDirty([&](Element kind, int i) { dirty += Board->Changed(kind, i); });
+  if (!dirty.isEmpty()) paintNow ? Board->repaint(dirty) : Board->update(dirty);
   syncing_ = false;
   if (p.PendingMessage) {
     const QString message = QString::fromStdString(*p.PendingMessage);
@@ -247,11 +258,10 @@ void VEXLAR::Sync() {
 
 bool VEXLAR::eventFilter(QObject* watched, QEvent* e) {
   // The score boxes are displays: the focus they get goes on to Start or Finish.
-  if (e->type() == QEvent::FocusIn &&
-      (watched == control("TxtScore") || watched == control("TxtScore2"))) {
+  if (e->type() == QEvent::FocusIn && (watched == TxtScore || watched == TxtScore2)) {
     const FocusTarget t = game_.ScoreBoxFocus();
     if (t != FocusTarget::None)
-      QTimer::singleShot(0, button(t == FocusTarget::Start ? "CmdStart" : "CmdFinish"),
+      QTimer::singleShot(0, t == FocusTarget::Start ? CmdStart : CmdFinish,
                          qOverload<>(&QWidget::setFocus));
   }
   return QWidget::eventFilter(watched, e);

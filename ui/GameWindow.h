@@ -1,4 +1,4 @@
-// The game window: the board, its cover and the control panel, forwarding every event to the game.
+// The game window: the board, the control panel and the two timers, all drawn from the game.
 #pragma once
 #include <QCheckBox>
 #include <QLabel>
@@ -7,8 +7,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
-#include <map>
-#include <memory>
+#include <vector>
 
 #include "BoardWidget.h"
 #include "Game.h"
@@ -23,19 +22,38 @@ class VEXLAR : public QWidget, public EventPump {
   VEXLAR(SoundPort* sound, const QString& assetDir, QWidget* parent = nullptr);
 
   Game& game() { return game_; }
-  BoardWidget* board() const { return board_; }
-  QWidget* control(const char* name) const { return controls_.at(name); }
-  QPushButton* button(const char* name) const { return static_cast<QPushButton*>(control(name)); }
-  QLineEdit* text(const char* name) const { return static_cast<QLineEdit*>(control(name)); }
-  QWidget* cover() const { return cover_; }
-  QLabel* resumeLabel() const { return resume_; }
 
   // Shows what changed now: synchronous repaint, then pending events.
   void ProcessEvents() override;
-  // Brings every control up to the game's state and repaints the changed board elements.
-  void Sync();
+  // Brings every control up to the game's state and repaints the changed board elements, at
+  // once when paintNow, else with the next paint.
+  void Sync(bool paintNow = false);
   // The first activation: lays out the panel and builds the board once.
   void Activate();
+
+  // The controls, by their design names. CmdBut and ImgBox are drawn by the board.
+  BoardWidget* Board = nullptr;
+  QWidget* PbxCover = nullptr;
+  QLabel* LblResume = nullptr;
+  QLabel* CtrlBoxBack = nullptr;
+  QLabel *LblTime = nullptr, *LblSkill = nullptr;
+  QLineEdit *TxtScore = nullptr, *TxtScore2 = nullptr;
+  QPushButton *CmdFinish = nullptr, *CmdPause = nullptr, *CmdStart = nullptr;
+  QLabel *LblGrid = nullptr, *LblGrid1 = nullptr, *LblGrid2 = nullptr;
+  QLabel *LblQue = nullptr, *LblQue1 = nullptr, *LblQue2 = nullptr;
+  QLabel *LblMark = nullptr, *LblMark1 = nullptr, *LblMark2 = nullptr;
+  QLineEdit *TxtGridSize = nullptr, *TxtQues = nullptr, *TxtMarks = nullptr;
+  QScrollBar *VScroll1 = nullptr, *VScroll2 = nullptr;
+  QTimer Timer1, Timer2;
+  // One strip label and check box per row of the option table, in its order.
+  struct OptionBox {
+    const OptionRow* Row;
+    QLabel* Strip;
+    QCheckBox* Check;
+  };
+  std::vector<OptionBox> OptionBoxes;
+  // The check box of the option whose value the game keeps in that field of the panel.
+  QCheckBox* Check(std::int16_t PanelView::*value) const;
 
  signals:
   void MessageShown(const QString& text);
@@ -45,16 +63,19 @@ class VEXLAR : public QWidget, public EventPump {
   bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
+  struct Placed {
+    QWidget* Control;
+    DesignPlace Place;
+  };
+  // Every panel member in its design place, CtrlBoxBack last.
+  std::vector<Placed> panelPlaces() const;
   void buildPanel();
-  void showPendingMessage();
+  // The one way input reaches the game: run the handler, then bring the window up to date.
+  template <typename Handler, typename... Args>
+  void Run(Handler handler, Args... args);
 
   Game game_;
   Pictures pictures_;
-  BoardWidget* board_ = nullptr;
-  QWidget* cover_ = nullptr;
-  QLabel* resume_ = nullptr;
-  std::map<std::string, QWidget*> controls_;
-  QTimer timer1_, timer2_;
   bool syncing_ = false;
 };
 

@@ -1,0 +1,18 @@
+// Start-up: the sounds and the main window with the game window inside, shown as the game
+// starts. The program and the benchmark both start the game through this.
+#pragma once
+#include <QApplication>
+
+#include "MainWindow.h"
+#include "Sounds.h"
+
+namespace vexlar {
+
+struct Program {
+  // Needs the application object; loads everything from the program's own directory.
+  Program();
+  Sounds Sound;
+  VEXLAROS Main;
+};
+
+}  // namespace vexlar
