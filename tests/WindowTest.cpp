@@ -6,7 +6,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 
+#include "GameTestSupport.h"
 #include "MainWindow.h"
 
 using namespace vexlar;
@@ -23,6 +25,36 @@ bool WaitForBoard(VEXLAR* w) {
 // Clicks the centre of a board element the way a player does: press and release on it.
 void ClickAt(QWidget* board, const QRect& r) {
   QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, r.center());
+}
+
+// WCAG contrast of two colours, 1 to 21.
+double Contrast(QColor a, QColor b) {
+  const auto lum = [](QColor c) {
+    const auto f = [](double v) {
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * f(c.redF()) + 0.7152 * f(c.greenF()) + 0.0722 * f(c.blueF());
+  };
+  const double x = lum(a), y = lum(b);
+  return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+// The strongest contrast that any pixel of an area of the widget has against its ground colour.
+double MostContrast(QWidget* w, const QRect& area, QPoint ground) {
+  const QImage shot = w->grab().toImage();
+  const QColor back = shot.pixelColor(ground);
+  double most = 1;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      most = std::max(most, Contrast(back, shot.pixelColor(x, y)));
+  return most;
+}
+
+// A double-click as the platform delivers it: press, release, double-click, release.
+void DoubleClick(QWidget* w, QPoint at) {
+  QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at);
+  QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, at);
+  QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, at);
 }
 
 // The main window shown at a size, as the game starts it, with the game window's board built.
@@ -64,6 +96,9 @@ class WindowTest : public QObject {
   void pauseHidesTheBoardAndSwallowsClicks();
   void panelStandsBesideTheSquareBoard();
   void playsWithoutAnyAssets();
+  void onlyThePrimaryButtonClicks();
+  void everyStateIsLegible();
+  void upArrowRaisesTheSettings();
 };
 
 void WindowTest::startUpReachesTheIdlePhase() {
@@ -220,6 +255,87 @@ void WindowTest::playsWithoutAnyAssets() {
   QTest::mouseClick(w->CmdFinish, Qt::LeftButton);
   QVERIFY(QTest::qWaitFor([&] { return catcher.boxes == 1; }, 5000));
   QVERIFY(catcher.text.endsWith("with 1 probes."));
+}
+
+void WindowTest::onlyThePrimaryButtonClicks() {
+  test::Recorder sound;
+  VEXLAR w(&sound, AssetDir());
+  w.resize(900, 600);
+  w.show();
+  QVERIFY(WaitForBoard(&w));
+  QTest::mouseClick(w.CmdStart, Qt::LeftButton);
+  Game& g = w.game();
+  test::PutQues(g, {"", "", "", "", "", "", "", "....QQQQ"});  // column 2 runs straight through
+  const QRect edge = w.Board->ButtonRect(test::Edge(g.S, test::Side::Top, 2));
+  const QRect cell = w.Board->ImageRect(g.S.Cells[g.S.Pos(3, 3)].Box);
+  for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton}) {
+    QTest::mouseClick(w.Board, other, Qt::NoModifier, edge.center());
+    QTest::mouseClick(w.Board, other, Qt::NoModifier, cell.center());
+  }
+  QCOMPARE(g.S.ProbeCount, std::int16_t{0});
+  QCOMPARE(g.S.MarkCount, std::int16_t{0});
+  // A double-click on an edge button is two clicks: the probe, then a press and click that
+  // flash its pair and paint it back.
+  sound.Log.clear();
+  DoubleClick(w.Board, edge.center());
+  QCOMPARE(g.S.ProbeCount, std::int16_t{1});
+  QVERIFY(std::count(sound.Log.begin(), sound.Log.end(), "play flash") == 2);
+  const auto colour = [&] {
+    return g.Board.Buttons[test::Edge(g.S, test::Side::Top, 2)].BackColour;
+  };
+  QCOMPARE(colour(), ColourPair);
+  // Any button presses: the pair lights up, and only the primary button's release clicks.
+  QTest::mousePress(w.Board, Qt::RightButton, Qt::NoModifier, edge.center());
+  QTest::mouseRelease(w.Board, Qt::RightButton, Qt::NoModifier, edge.center());
+  QCOMPARE(colour(), ColourHighlight);
+  QTest::mouseClick(w.Board, Qt::LeftButton, Qt::NoModifier, edge.center());
+  QCOMPARE(colour(), ColourPair);
+  // A double-click on a cell marks it once and leaves the mark.
+  DoubleClick(w.Board, cell.center());
+  QCOMPARE(g.S.MarkCount, std::int16_t{1});
+}
+
+void WindowTest::everyStateIsLegible() {
+  Shown shown({1024, 700});
+  VEXLAR* w = shown.W;
+  QVERIFY(WaitForBoard(w));
+  // The ticks of the check boxes, enabled and locked by a game; the disabled number boxes.
+  QCheckBox* demo = w->Check(&PanelView::ChkDemo);
+  QTest::mouseClick(demo, Qt::LeftButton);
+  const QRect box(3, demo->height() / 2 - 4, 9, 9);  // inside the box, its ground at the corner
+  QVERIFY(MostContrast(demo, box, box.topLeft()) >= 4.5);
+  for (QLineEdit* number : {w->TxtGridSize, w->TxtMarks}) {
+    const QRect inside = number->rect().adjusted(3, 3, -3, -3);
+    QVERIFY(MostContrast(number, inside, inside.topLeft()) >= 4.5);
+  }
+  QTest::mouseClick(w->CmdStart, Qt::LeftButton);
+  QVERIFY(!demo->isEnabled());
+  QVERIFY(MostContrast(demo, box, box.topLeft()) >= 4.5);
+  // A caption on every colour an edge button can show; teal is the darkest ground.
+  Game& g = w->game();
+  const std::int16_t i = test::Edge(g.S, test::Side::Left, 3);
+  const QRect r = w->Board->ButtonRect(i);
+  for (std::int32_t c :
+       {ColourUntouched, ColourAbsorbed, ColourReflected, ColourPair, ColourHighlight}) {
+    g.Board.SetCaption(i, "88");
+    g.Board.SetColour(i, c);
+    w->Sync(true);
+    const double most =
+        MostContrast(w->Board, r.adjusted(3, 3, -3, -3), r.topLeft() + QPoint(3, 3));
+    QVERIFY2(most >= (c == ColourUntouched ? 4.39 : 4.5), qPrintable(QString::number(most)));
+  }
+}
+
+void WindowTest::upArrowRaisesTheSettings() {
+  Shown shown({1024, 700});
+  VEXLAR* w = shown.W;
+  QVERIFY(WaitForBoard(w));
+  QScrollBar* bar = w->VScroll1;
+  QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() / 2, 3));
+  QCOMPARE(w->TxtGridSize->text(), QString("15"));
+  QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
+                    QPoint(bar->width() / 2, bar->height() - 3));
+  QCOMPARE(w->TxtGridSize->text(), QString("14"));
 }
 
 int main(int argc, char** argv) {

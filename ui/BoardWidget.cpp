@@ -17,7 +17,10 @@ QRect ToQRect(const Rect& r) { return QRect(r.Left, r.Top, r.Width, r.Height); }
 BoardWidget::BoardWidget(const BoardModel& model, const Pictures& pictures, QWidget* parent)
     : QWidget(parent), model_(model), pictures_(pictures) {
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setFont(DesignFont("MS Sans Serif", 8.25, false));
+  // Crisp as the design's bitmap font: antialiased edges would pale the caption on teal.
+  QFont font = DesignFont("MS Sans Serif", 8.25, false);
+  font.setStyleStrategy(QFont::NoAntialias);
+  setFont(font);
 }
 
 QRect BoardWidget::ButtonRect(int i) const {
@@ -81,32 +84,42 @@ void BoardWidget::paintEvent(QPaintEvent* e) {
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
     if (!v.Caption.empty()) {
-      p.setPen(back.lightness() > 140 ? Qt::black : Qt::white);
+      p.setPen(Qt::black);  // dark on every back colour, as the design's buttons draw captions
       p.drawText(r, Qt::AlignCenter, QString::fromStdString(v.Caption));
     }
   }
 }
 
-void BoardWidget::mousePressEvent(QMouseEvent* e) {
+void BoardWidget::mousePressEvent(QMouseEvent* e) { press(e, true); }
+
+void BoardWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+  // The second press of a double-click: an edge button takes it as a press of its own, so a
+  // double-click there is two clicks; a cell takes one click only.
+  press(e, false);
+}
+
+void BoardWidget::press(QMouseEvent* e, bool cells) {
   const QPoint at = e->position().toPoint();
+  pressedWith_ = e->button();
   pressedButton_ = ButtonAt(at);
-  pressedImage_ = pressedButton_ < 0 ? ImageAt(at) : -1;
-  if (pressedButton_ >= 0) {
-    update(ButtonRect(pressedButton_));
-    emit EdgePressed(pressedButton_);
-  }
+  pressedImage_ = pressedButton_ < 0 && cells ? ImageAt(at) : -1;
+  if (pressedButton_ < 0) return;
+  update(ButtonRect(pressedButton_));
+  emit EdgePressed(pressedButton_);  // any mouse button presses
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* e) {
+  if (e->button() != pressedWith_) return;  // another button let go while this one is down
   const QPoint at = e->position().toPoint();
   const int button = pressedButton_;
   const int image = pressedImage_;
   pressedButton_ = pressedImage_ = -1;
-  // A click is a press and a release on the same element.
+  // A click is the primary button pressed and released on the same element.
+  const bool primary = e->button() == Qt::LeftButton;
   if (button >= 0) {
     update(ButtonRect(button));
-    if (ButtonAt(at) == button) emit EdgeClicked(button);
-  } else if (image >= 0 && ImageAt(at) == image) {
+    if (primary && ButtonAt(at) == button) emit EdgeClicked(button);
+  } else if (primary && image >= 0 && ImageAt(at) == image) {
     emit CellClicked(image);
   }
 }

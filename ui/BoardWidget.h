@@ -29,15 +29,20 @@ class BoardWidget : public QWidget {
  protected:
   void paintEvent(QPaintEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
 
  private:
+  // A press of any mouse button; cells: whether a cell under it may be clicked by its release.
+  void press(QMouseEvent* e, bool cells);
+
   const BoardModel& model_;
   const Pictures& pictures_;
   std::array<QRect, ButtonCapacity> drawnButtons_{};  // where each was last drawn
   std::array<QRect, ImageCapacity> drawnImages_{};
   int pressedButton_ = -1;
   int pressedImage_ = -1;
+  Qt::MouseButton pressedWith_ = Qt::NoButton;
 };
 
 QColor FromBgr(std::int32_t bbggrr);

@@ -6,6 +6,7 @@
 #include <QTime>
 #include <functional>
 
+#include "CheckBox.h"
 #include "Fonts.h"
 #include "PanelLayout.h"
 
@@ -42,20 +43,34 @@ QLineEdit* ScoreBox(QWidget* parent, std::int32_t fore) {
   return t;
 }
 
-// The settings and mark boxes: only the bars and the game write them.
+// The settings and mark boxes: disabled, so only the bars and the game write them, and still
+// legible: dark grey digits on light grey, about 7:1.
 QLineEdit* NumberBox(QWidget* parent) {
   auto* t = new QLineEdit(parent);
   t->setFont(DesignFont("MS Sans Serif", 13.5, true));
   t->setAlignment(Qt::AlignCenter);
   t->setEnabled(false);
+  QPalette pal = t->palette();
+  pal.setColor(QPalette::Disabled, QPalette::Base, QColor(239, 239, 239));
+  pal.setColor(QPalette::Disabled, QPalette::Text, QColor(80, 80, 80));
+  t->setPalette(pal);
   return t;
 }
 
+// A bar used as a spinner: its thumb runs up as its value rises, and ▲, Up and Page Up raise it.
 QScrollBar* Bar(QWidget* parent, int low, int high) {
   auto* s = new QScrollBar(Qt::Vertical, parent);
   s->setRange(low, high);
   s->setSingleStep(1);
   s->setPageStep(1);
+  s->setInvertedAppearance(true);
+  // The arrows and keys of a scroll bar step down the page; each step is turned round here.
+  QObject::connect(s, &QAbstractSlider::actionTriggered, s, [s](int action) {
+    using A = QAbstractSlider::SliderAction;
+    const bool up = action == A::SliderSingleStepSub || action == A::SliderPageStepSub;
+    const bool down = action == A::SliderSingleStepAdd || action == A::SliderPageStepAdd;
+    if (up || down) s->setSliderPosition(s->value() + (up ? 1 : -1));
+  });
   return s;
 }
 
@@ -145,8 +160,7 @@ void VEXLAR::buildPanel() {
   for (const OptionRow& row : Options()) {
     QLabel* strip =
         Label(this, row.Caption, row.Back, row.Fore, arial, true, Qt::AlignLeft | Qt::AlignVCenter);
-    auto* check = new QCheckBox(this);
-    check->setStyleSheet(QString("background:%1;").arg(Css(0x800000)));
+    auto* check = new PanelCheckBox(this);
     connect(check, &QCheckBox::clicked, this,
             [this, &row](bool on) { Run(&Game::OptionClick, std::cref(row), std::int16_t{on}); });
     OptionBoxes.push_back({&row, strip, check});
