@@ -13,8 +13,24 @@ struct DesignPlace {
 // The panel's background shape; every member keeps its offset to it.
 constexpr DesignPlace CtrlBoxBackPlace{7290, 135, 1485, 5850};
 
-// The panel's left edge lies 70 twips left of the window's height (wide integers: tall screens).
+// The panel's left edge lies 70 twips left of the window's height with its frame (wide
+// integers: tall screens).
 std::int32_t PanelLeftFor(std::int32_t windowHeightTwips);
+
+// The frame of a maximized child window on the desktop the places were designed for: its caption
+// and sizing borders lie outside the parent's area, so its height with the frame exceeds its
+// inner height by that much, and the panel stands clear of the board square.
+constexpr std::int32_t MaximizedFramePixels = 26;
+
+struct WindowLayout {
+  std::int32_t BoardHeight;     // the inner height the first build measures the board from
+  std::int32_t PanelLeftTwips;  // where the panel slides to
+};
+
+// The board square and the panel beside it in a game window of this inner size, in pixels. The
+// board's side follows the window's height; where the window is too narrow for the panel beside
+// that square, it follows the width instead, so that the board and the panel are both whole.
+WindowLayout LayoutWindow(std::int32_t innerWidth, std::int32_t innerHeight);
 
 // Moves every member by its offset to the last place, CtrlBoxBack, before moving that one too.
 void LayoutPanel(std::span<DesignPlace> places, std::int32_t panelLeft);

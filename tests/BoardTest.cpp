@@ -149,4 +149,10 @@ TEST(PanelLayout, SlidesBesideTheBoardKeepingOffsets) {
   LayoutPanel(p, left);  // already in place: nothing changes
   for (std::size_t i = 0; i < p.size(); ++i) EXPECT_EQ(p[i].Left, moved[i].Left);
   EXPECT_EQ(PanelLeftFor(2400 * 15), 35930);  // taller than 16 bits can hold
+  // Wide windows keep the rule, with the frame of a maximized child; narrow ones fit the width.
+  EXPECT_EQ(LayoutWindow(1920, 1042).BoardHeight, 1042);
+  EXPECT_EQ(LayoutWindow(1920, 1042).PanelLeftTwips, (1042 + 26) * 15 - 70);
+  const WindowLayout narrow = LayoutWindow(1080, 1882);
+  EXPECT_EQ(narrow.BoardHeight, 956);  // the panel then ends at 16145 twips, pixel 1076
+  EXPECT_EQ(narrow.PanelLeftTwips, (956 + 26) * 15 - 70);
 }

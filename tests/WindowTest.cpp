@@ -217,19 +217,18 @@ void WindowTest::pauseHidesTheBoardAndSwallowsClicks() {
 }
 
 void WindowTest::panelStandsBesideTheSquareBoard() {
-  // A window 490 pixels (7350 twips) high puts the panel's left edge at 7280 twips.
+  // 464 pixels inside and the frame of a maximized child: 490 pixels (7350 twips) in all put
+  // the panel's left edge at 7280 twips.
   VEXLAR w(nullptr, AssetDir());
-  w.resize(800, 490);
+  w.resize(800, 464);
   w.show();
-  // The height counted is the frame's; the first activation has not run yet.
-  w.resize(800, 490 - (w.frameGeometry().height() - w.height()));
-  QCOMPARE(w.frameGeometry().height(), 490);
   QVERIFY(WaitForBoard(&w));
   QCOMPARE(w.CtrlBoxBack->x(), qRound(7280 / 15.0));
   QCOMPARE(w.TxtScore->x(), qRound(7415 / 15.0));
   QCOMPARE(w.VScroll1->x(), qRound(8435 / 15.0));
   QCOMPARE(w.CmdStart->x(), qRound(7370 / 15.0));
   QCOMPARE(w.CmdStart->y(), 2445 / 15);  // vertical places keep their design
+  QVERIFY(w.CtrlBoxBack->x() > w.PbxCover->geometry().right() + 2);  // a gap beside the board
 }
 
 void WindowTest::playsWithoutAnyAssets() {

@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QMessageBox>
 #include <QTime>
+#include <QWindow>
 #include <functional>
 
 #include "CheckBox.h"
@@ -13,6 +14,10 @@
 namespace vexlar {
 
 namespace {
+
+// How long the window's size must stand still before the board is measured, and the longest
+// wait for a window manager (milliseconds).
+constexpr int SettleMs = 100, MaxSettleMs = 3000;
 
 QString Css(std::int32_t bgr) { return FromBgr(bgr).name(); }
 
@@ -110,6 +115,9 @@ VEXLAR::VEXLAR(SoundPort* sound, const QString& assetDir, QWidget* parent)
   LblResume->hide();
   buildPanel();
 
+  settle_.setSingleShot(true);
+  settle_.setInterval(SettleMs);
+  connect(&settle_, &QTimer::timeout, this, &VEXLAR::Activate);
   for (QTimer* t : {&Timer1, &Timer2}) t->setTimerType(Qt::PreciseTimer);
   connect(&Timer1, &QTimer::timeout, this, [this] { Run(&Game::Timer1Tick); });
   connect(&Timer2, &QTimer::timeout, this, [this] { Run(&Game::Timer2Tick); });
@@ -198,21 +206,32 @@ QCheckBox* VEXLAR::Check(std::int16_t PanelView::*value) const {
 
 void VEXLAR::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
-  QTimer::singleShot(0, this, &VEXLAR::Activate);
+  if (game_.S.BoardBuilt || settle_.isActive()) return;
+  waitingSince_.start();
+  settle_.start();
+}
+
+void VEXLAR::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  // The window manager is still at work.
+  if (settle_.isActive() && waitingSince_.elapsed() < MaxSettleMs) settle_.start();
 }
 
 void VEXLAR::Activate() {
   if (game_.S.BoardBuilt) return;
-  // The window's height with its frame, in twips, sets the panel's left edge.
-  const QWidget* frame = window() == this ? this : parentWidget();
-  const int frameHeight = frame ? frame->frameGeometry().height() : height();
+  const QWindow* top = window()->windowHandle();
+  if ((!top || !top->isExposed()) && waitingSince_.elapsed() < MaxSettleMs) {
+    settle_.start();
+    return;
+  }
+  const WindowLayout layout = LayoutWindow(width(), height());
   const std::vector<Placed> panel = panelPlaces();
   std::vector<DesignPlace> places;
   for (const Placed& p : panel) places.push_back(p.Place);
-  LayoutPanel(places, PanelLeftFor(frameHeight * TwipsPerPixel));
+  LayoutPanel(places, layout.PanelLeftTwips);
   for (std::size_t i = 0; i < panel.size(); ++i) panel[i].Control->setGeometry(Pixels(places[i]));
-  Board->setGeometry(0, 0, CtrlBoxBack->x(), height());
-  Run(&Game::BuildBoardOnce, height(), 150 / TwipsPerPixel, 150 / TwipsPerPixel);
+  Board->setGeometry(0, 0, CtrlBoxBack->x(), layout.BoardHeight);
+  Run(&Game::BuildBoardOnce, layout.BoardHeight, 150 / TwipsPerPixel, 150 / TwipsPerPixel);
 }
 
 void VEXLAR::ProcessEvents() {

@@ -1,6 +1,7 @@
 // The game window: the board, the control panel and the two timers, all drawn from the game.
 #pragma once
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,7 +29,8 @@ class VEXLAR : public QWidget, public EventPump {
   // Brings every control up to the game's state and repaints the changed board elements, at
   // once when paintNow, else with the next paint.
   void Sync(bool paintNow = false);
-  // The first activation: lays out the panel and builds the board once.
+  // The first activation: lays out the panel and builds the board once. It waits until the
+  // window stands on the screen at the size the window manager gave it.
   void Activate();
 
   // The controls, by their design names. CmdBut and ImgBox are drawn by the board.
@@ -60,6 +62,7 @@ class VEXLAR : public QWidget, public EventPump {
 
  protected:
   void showEvent(QShowEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
@@ -77,6 +80,8 @@ class VEXLAR : public QWidget, public EventPump {
   Game game_;
   Pictures pictures_;
   bool syncing_ = false;
+  QTimer settle_;               // the first activation, once the size has stopped changing
+  QElapsedTimer waitingSince_;  // a window manager that never settles is not waited for
 };
 
 }  // namespace vexlar

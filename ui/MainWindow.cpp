@@ -5,7 +5,9 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
+#include <QWindowStateChangeEvent>
 #include <cstdio>
 
 #include "AboutWindow.h"
@@ -38,7 +40,26 @@ VEXLAROS::VEXLAROS(SoundPort* sound, const QString& assetDir) : assetDir_(assetD
   game_ = new VEXLAR(sound, assetDir);
   QMdiSubWindow* sub = area_->addSubWindow(game_);
   sub->setWindowIcon(windowIcon());
+  // Restored, the game window takes its design size at the area's top left.
+  sub->setGeometry(QRect(QPoint(), game_->size().grownBy(sub->contentsMargins())));
   sub->showMaximized();
+}
+
+void VEXLAROS::changeEvent(QEvent* e) {
+  QMainWindow::changeEvent(e);
+  if (e->type() != QEvent::WindowStateChange) return;
+  const Qt::WindowStates was = static_cast<QWindowStateChangeEvent*>(e)->oldState();
+  if ((was & Qt::WindowMaximized) && windowState() == Qt::WindowNoState)
+    QTimer::singleShot(0, this, &VEXLAROS::ShowDesignSize);
+}
+
+void VEXLAROS::ShowDesignSize() {
+  // The window manager may give back the whole screen it had before maximizing.
+  const QSize frame = frameGeometry().size() - geometry().size();
+  resize(size() - area_->size() + QSize(9480 / 15, 6330 / 15));
+  QRect placed(QPoint(), size() + frame);
+  placed.moveCenter(screen()->availableGeometry().center());
+  move(placed.topLeft());
 }
 
 void ShowAtStartUp(VEXLAROS& main) {

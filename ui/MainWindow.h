@@ -14,7 +14,13 @@ class VEXLAROS : public QMainWindow {
   VEXLAR* gameWindow() const { return game_; }
   QMdiArea* area() const { return area_; }
 
+ protected:
+  // Restored from maximized, the window takes its design size, centred on the screen.
+  void changeEvent(QEvent* e) override;
+
  private:
+  void ShowDesignSize();
+
   QMdiArea* area_;
   VEXLAR* game_;
   QString assetDir_;

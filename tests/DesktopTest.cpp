@@ -1,0 +1,188 @@
+// The game on a real desktop: an X server with a window manager, driven by the real mouse
+// (xdotool). Run by desktop-check.sh once per screen size.
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include "Program.h"
+
+using namespace vexlar;
+
+namespace {
+
+QRect Global(const QWidget* w, const QRect& r) { return r.translated(w->mapToGlobal(QPoint())); }
+QRect Global(const QWidget* w) { return Global(w, w->rect()); }
+
+// Moves the real pointer there and clicks (twice for a double-click), then lets the game see it.
+void Click(QPoint global, int times = 1) {
+  QProcess::execute("xdotool",
+                    {"mousemove", QString::number(global.x()), QString::number(global.y()), "click",
+                     "--repeat", QString::number(times), "1"});
+  QTest::qWait(80);
+}
+void Click(const QWidget* w, QPoint local) { Click(w->mapToGlobal(local)); }
+
+// A part of a widget is shown whole: on the screen, and clipped by no window or control.
+bool Shown(const QWidget* w, const QRect& r) {
+  return w->isVisible() && (QRegion(r) - w->visibleRegion()).isEmpty() &&
+         w->screen()->geometry().contains(Global(w, r));
+}
+
+// Closes the result box with the real mouse as soon as it shows (from inside its own loop).
+struct MessageCloser {
+  QTimer poll;
+  int closed = 0;
+  MessageCloser() {
+    poll.setInterval(50);
+    QObject::connect(&poll, &QTimer::timeout, [this] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box || !box->isVisible()) return;
+      poll.stop();
+      QAbstractButton* ok = box->button(QMessageBox::Ok);
+      Click(ok, ok->rect().center());
+      ++closed;
+      poll.start();
+    });
+    poll.start();
+  }
+};
+
+// Clicks a bar's ▲ or ▼ until it shows the value.
+bool SetBar(QScrollBar* bar, int value) {
+  for (int n = 0; n < 30 && bar->value() != value; ++n)
+    Click(bar, bar->value() < value ? QPoint(bar->width() / 2, 4)
+                                    : QPoint(bar->width() / 2, bar->height() - 4));
+  return bar->value() == value;
+}
+
+}  // namespace
+
+class DesktopTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() {
+    program = std::make_unique<Program>();
+    w = program->Main.gameWindow();
+    QVERIFY(
+        QTest::qWaitFor([this] { return w->game().S.BoardBuilt && !w->game().Building; }, 10000));
+    QTest::qWait(200);  // a window manager that resized late would show here
+    screen = w->screen()->availableGeometry();
+  }
+  void cleanup() { program.reset(); }
+
+  void boardAndPanelStandWholeOnTheScreen() {
+    report("idle");
+    checkPanel();
+    for (auto [side, ques] : {std::pair{8, 4}, {25, 16}}) {
+      QVERIFY(SetBar(w->VScroll1, side));
+      QVERIFY(SetBar(w->VScroll2, ques));
+      Click(w->CmdStart, w->CmdStart->rect().center());
+      QCOMPARE(w->game().S.GridSize, side);
+      report(side == 8 ? "8x8" : "25x25");
+      checkBoard();
+      MessageCloser closer;
+      Click(w->CmdFinish, w->CmdFinish->rect().center());
+      QVERIFY(QTest::qWaitFor([&] { return closer.closed == 1; }, 5000));
+      QVERIFY(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 5000));
+    }
+  }
+
+  void restoringAndMaximizingKeepEveryControlReachable() {
+    Click(w->CmdStart, w->CmdStart->rect().center());
+    VEXLAROS& main = program->Main;
+    // A double-click on the title bar asks the window manager to restore, then to maximize.
+    const QPoint title(main.frameGeometry().center().x(), main.frameGeometry().top() + 6);
+    Click(title, 2);
+    QVERIFY(QTest::qWaitFor([&] { return !main.isMaximized(); }, 3000));
+    QTest::qWait(300);
+    QCOMPARE(main.centralWidget()->size(), QSize(9480 / 15, 6330 / 15));
+    QVERIFY(screen.contains(main.frameGeometry()));
+    Click(QPoint(main.frameGeometry().center().x(), main.frameGeometry().top() + 6), 2);
+    QVERIFY(QTest::qWaitFor([&] { return main.isMaximized(); }, 3000));
+    QTest::qWait(300);
+    checkPanel();
+    checkBoard();
+
+    auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+    QVERIFY(sub);
+    sub->showNormal();
+    QTest::qWait(300);
+    QCOMPARE(w->size(), QSize(9480 / 15, 6795 / 15));
+    QVERIFY(Global(main.centralWidget()).contains(Global(sub)) || screen.contains(Global(sub)));
+    // The board keeps its first build and shows clipped: its top left cells are on view.
+    QVERIFY(Shown(w->Board, w->Board->ButtonRect(1)));
+    QVERIFY(Shown(w->Board, w->Board->ImageRect(0)));
+    sub->showMaximized();
+    QTest::qWait(300);
+    checkPanel();
+    checkBoard();
+  }
+
+ private:
+  // Where the board area and the panel lie on the screen, for the log.
+  void report(const char* when) {
+    QRect board;
+    for (int i = 0; i < ButtonCapacity; ++i) board |= w->Board->ButtonRect(i);
+    const auto text = [](QRect r) {
+      return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    };
+    qInfo("%s: screen %s, game window %s, board %s, panel %s", when, qPrintable(text(screen)),
+          qPrintable(text(Global(w))), qPrintable(text(Global(w->Board, board))),
+          qPrintable(text(Global(w->CtrlBoxBack))));
+  }
+
+  // The whole panel on the screen, right of the board area with a gap between.
+  void checkPanel() {
+    QVERIFY(Shown(w->CtrlBoxBack, w->CtrlBoxBack->rect()));
+    for (QWidget* c : {static_cast<QWidget*>(w->CmdStart), static_cast<QWidget*>(w->VScroll1),
+                       static_cast<QWidget*>(w->OptionBoxes.back().Check)})
+      QVERIFY(Shown(c, c->rect()));
+    const int areaRight = w->PbxCover->geometry().right();
+    QVERIFY2(w->CtrlBoxBack->x() > areaRight + 2,
+             qPrintable(
+                 QString("panel at %1, board area to %2").arg(w->CtrlBoxBack->x()).arg(areaRight)));
+    // Drawn on the screen, not hidden under the cover: its left column shows the panel's teal.
+    const QImage shot = w->screen()->grabWindow(0).toImage();
+    const QColor left = shot.pixelColor(Global(w->CtrlBoxBack).topLeft() + QPoint(1, 60));
+    QVERIFY2(left.green() > 100 && left.blue() > 100 && left.red() < 60, qPrintable(left.name()));
+  }
+
+  // Every edge button of the board on the screen and whole, and clear of the panel.
+  void checkBoard() {
+    const QImage shot = w->screen()->grabWindow(0).toImage();
+    int buttons = 0;
+    for (int i = 0; i < ButtonCapacity; ++i) {
+      const QRect r = w->Board->ButtonRect(i);
+      if (r.isEmpty()) continue;
+      ++buttons;
+      QVERIFY2(Shown(w->Board, r), qPrintable(QString("edge button %1 at %2,%3 %4x%5")
+                                                  .arg(i)
+                                                  .arg(r.x())
+                                                  .arg(r.y())
+                                                  .arg(r.width())
+                                                  .arg(r.height())));
+      QVERIFY(Global(w->Board, r).right() < Global(w->CtrlBoxBack).left());
+      // Its lowest row of pixels is drawn: a button face, not the window's navy.
+      const QColor c =
+          shot.pixelColor(Global(w->Board, r).bottomLeft() + QPoint(r.width() / 2, -2));
+      QVERIFY2(c != QColor(0, 0, 128), qPrintable(QString("edge button %1 not drawn").arg(i)));
+    }
+    QCOMPARE(buttons, 4 * w->game().S.GridSize);
+  }
+
+  std::unique_ptr<Program> program;
+  VEXLAR* w = nullptr;
+  QRect screen;
+};
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  DesktopTest t;
+  return QTest::qExec(&t, argc, argv);
+}
+
+#include "DesktopTest.moc"
