@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "Fonts.h"
+#include "Pictures.h"
 
 namespace vexlar {
 
@@ -78,7 +79,7 @@ frmSplash::frmSplash(const QString& assetDir, QWidget* parent)
   auto* icon = new QLabel(frame_);
   icon->setObjectName("Image1");
   icon->setGeometry(Px(4605, 2775, 480, 480));
-  icon->setPixmap(QPixmap(assetDir + "/vexlar.png"));
+  icon->setPixmap(GameIcon(assetDir).pixmap(QSize(32, 32), icon->devicePixelRatio()));
   icon->setScaledContents(true);
   Text(frame_, "lblVersion", "Beta Program", Px(5280, 2715, 1575, 285),
        DesignFont("Arial", 12, true), QColor(255, 0, 0), Qt::AlignRight, true);
