@@ -221,19 +221,6 @@ void WindowTest::playsWithoutAnyAssets() {
   QVERIFY(catcher.text.endsWith("with 1 probes."));
 }
 
-namespace {
-
-// Pixels that differ clearly from their right-hand neighbour.
-int Edges(const QImage& img) {
-  int n = 0;
-  for (int y = 0; y < img.height(); ++y)
-    for (int x = 0; x + 1 < img.width(); ++x)
-      n += std::abs(qGray(img.pixel(x, y)) - qGray(img.pixel(x + 1, y))) > 24;
-  return n;
-}
-
-}  // namespace
-
 void WindowTest::drawsFromTheTwiceDensityPicturesAtRatioTwo() {
   VEXLAROS main(nullptr, AssetDir());
   main.resize(1024, 700);
@@ -263,10 +250,18 @@ void WindowTest::drawsFromTheTwiceDensityPicturesAtRatioTwo() {
     p.end();
     return inner(out);
   };
-  // The mark shows far more detail than its 1x frame stretched over the same device pixels.
+  // The mark shows far more edges (pixels unlike their right-hand neighbour) than its 1x frame
+  // stretched over the same device pixels.
+  const auto edges = [](const QImage& img) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x + 1 < img.width(); ++x)
+        n += std::abs(qGray(img.pixel(x, y)) - qGray(img.pixel(x + 1, y))) > 24;
+    return n;
+  };
   const int f = g.Board.Images[mark].Frame;
-  QVERIFY(Edges(cell(mark)) >
-          2 * Edges(drawn("markball.png", QRect(f % 4 * 50, f / 4 * 50, 50, 50))));
+  QVERIFY(edges(cell(mark)) >
+          2 * edges(drawn("markball.png", QRect(f % 4 * 50, f / 4 * 50, 50, 50))));
   // Frames keep their 1x rectangles: on a side of 8 the board piece of row 7, column 6 is the
   // 37-pixel square at (222, 259) of the 1x picture, 74 pixels of the 2x one (not 600 / 8).
   QCOMPARE(g.Board.Images[piece].Frame, std::int16_t{62});

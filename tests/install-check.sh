@@ -9,7 +9,7 @@ how=${3:-cmake}
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 if [ "$how" = deb ]; then
-  cpack --config "$build/CPackConfig.cmake" -B "$root/deb" >/dev/null
+  cpack --config "$build/CPackConfig.cmake" -B "$root/deb" >"$root/cpack.log" 2>&1 || { cat "$root/cpack.log"; exit 1; }
   deb=$(echo "$root"/deb/*.deb)
   dpkg-deb -x "$deb" "$root"
 else
@@ -24,14 +24,12 @@ for f in bin/vexlar games/vexlar lib/vexlar/vexlar "share/applications/$id.deskt
   $(cd "$assets" && ls -- *.mp3 *.png *.gif *.html | sed 's|^|lib/vexlar/|'); do
   [ -e "$root/usr/$f" ] || { echo "missing after install: $f"; fail=1; }
 done
-for link in bin games; do
-  [ "$(readlink "$root/usr/$link/vexlar")" = ../lib/vexlar/vexlar ] || { echo "$link/vexlar is no link"; fail=1; }
-done
+for l in bin games; do [ "$(readlink "$root/usr/$l/vexlar")" = ../lib/vexlar/vexlar ] || { echo "$l/vexlar: no link"; fail=1; }; done
 grep -qx 'Exec=vexlar' "$desktop" || { echo "desktop entry lacks Exec"; fail=1; }
 grep -qx 'Icon=vexlar' "$desktop" || { echo "desktop entry lacks Icon"; fail=1; }
 [ $fail -eq 0 ] || exit 1
 if [ "$how" = deb ]; then
-  lintian --fail-on error "$deb" 2>/dev/null || { echo "lintian finds errors"; exit 1; }
+  lintian --fail-on error "$deb" 2>/dev/null
   desktop-file-validate "$desktop"
   # validate-tree also checks that the AppStream launchable names the installed desktop entry.
   appstreamcli validate-tree --no-net "$root" >"$root/appstream" || { cat "$root/appstream"; exit 1; }
