@@ -18,7 +18,7 @@ fi
 fail=0
 desktop=$(echo "$root"/usr/share/applications/*.desktop)
 id=$(basename "$desktop" .desktop)
-for f in bin/vexlar games/vexlar lib/vexlar/vexlar "share/applications/$id.desktop" \
+for f in bin/vexlar games/vexlar lib/vexlar/vexlar \
   "share/metainfo/$id.metainfo.xml" share/icons/hicolor/{32x32,64x64,256x256}/apps/vexlar.png \
   share/man/man6/vexlar.6.gz share/doc/vexlar/copyright share/doc/vexlar/changelog.gz \
   $(cd "$assets" && ls -- *.mp3 *.png *.gif *.html | sed 's|^|lib/vexlar/|'); do
