@@ -1,7 +1,7 @@
 # make run: build and start the game.  make test: build under sanitizers and run every test.
 JOBS ?= 2
 
-.PHONY: deps build run test pictures bench fuzz clean
+.PHONY: deps build run test package pictures bench fuzz clean
 
 deps:
 	@tools/install-deps.sh
@@ -17,6 +17,17 @@ test: deps
 	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DVEXLAR_SANITIZE=ON
 	cmake --build build-test -j $(JOBS)
 	cd build-test && ctest --output-on-failure -j $(JOBS)
+
+# A Debian package of a release build, checked by lintian: build-package/vexlar_<version>_<arch>.deb.
+# Built with Debian's hardening flags, as Debian builds its own packages.
+package: deps
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	cmake -S . -B build-package -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXLAR_TESTS=OFF \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build build-package -j $(JOBS)
+	cd build-package && cpack
+	lintian build-package/vexlar_*.deb
 
 # Redraws the pictures in assets/ (they are committed; only a change to tools/pictures needs this).
 pictures:
@@ -42,4 +53,4 @@ fuzz:
 	build-fuzz/event_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus
 
 clean:
-	rm -rf build build-test build-bench build-fuzz
+	rm -rf build build-test build-package build-bench build-fuzz

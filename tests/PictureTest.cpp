@@ -13,7 +13,7 @@ using namespace vexlar;
 
 namespace {
 
-QString Path(const char* file) { return QString(VEXLAR_ASSET_DIR "/") + file; }
+QString Path(const QString& file) { return QString(VEXLAR_ASSET_DIR "/") + file; }
 
 QImage Frame(const QImage& img, const PictureStrip& cut, int f) {
   const Rect r = cut.Frame(static_cast<std::int16_t>(f));
@@ -25,6 +25,15 @@ double Lightness(const QImage& img) {
   for (int y = 0; y < img.height(); ++y)
     for (int x = 0; x < img.width(); ++x) sum += img.pixelColor(x, y).lightnessF();
   return sum / (img.width() * img.height());
+}
+
+// How far apart two pictures of the same size are: the sum of their grey-level differences.
+double Difference(const QImage& a, const QImage& b) {
+  double sum = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      sum += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+  return sum;
 }
 
 bool IsCyan(QColor c) { return c.red() < 170 && c.green() > 170 && c.blue() > 170; }
@@ -79,6 +88,25 @@ TEST(Pictures, EveryFileHasItsBitmapSizeAndFrameSize) {
   EXPECT_EQ(piece.Left, 273);
   EXPECT_EQ(piece.Top, 273);
   EXPECT_EQ(piece.Width, 21);
+}
+
+// Scaled down, every frame of a 2x picture looks most like the 1x frame of its own number.
+TEST(Pictures, TwiceDensityPicturesShowTheSameFramesInTheSameOrder) {
+  for (const PictureFile& f : PictureFiles) {
+    SCOPED_TRACE(f.File);
+    const Loaded one = Load(f.Strip);
+    const QImage two(Path(TwiceName(f.File)));
+    ASSERT_EQ(two.size(), 2 * one.Img.size());
+    const QImage down = two.scaled(one.Img.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    PictureStrip cut = one.Cut;
+    if (f.Strip == Clip::Board) cut.Rows = cut.Cols = 4;  // pieces as a Start cuts them
+    for (int a = 0; a < cut.FrameCount(); ++a) {
+      std::map<double, int> byDifference;
+      for (int b = 0; b < cut.FrameCount(); ++b)
+        byDifference[Difference(Frame(down, cut, a), Frame(one.Img, cut, b))] = b;
+      EXPECT_EQ(byDifference.begin()->second, a);
+    }
+  }
 }
 
 TEST(Pictures, CellPictureIsPlainLightGrey) {
@@ -172,6 +200,11 @@ TEST(Pictures, IconIsABlueBallWithARedVOnAStarInSixteenColours) {
        {qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(255, 255, 0)})
     EXPECT_TRUE(opaque.contains(c)) << std::hex << c;
   EXPECT_EQ(icon.pixel(16, 16), qRgb(255, 0, 0));  // the V crosses the middle
+  // The same icon for screens of twice the density.
+  const QImage twice(Path("vexlar@2x.png"));
+  ASSERT_EQ(twice.size(), QSize(64, 64));
+  EXPECT_EQ(twice.pixel(32, 38), qRgb(255, 0, 0));  // the V, below the middle
+  EXPECT_EQ(qAlpha(twice.pixel(0, 0)), 0);
 }
 
 TEST(Pictures, AboutAnimationIsAnAnimatedPictureOfThePlayersSize) {

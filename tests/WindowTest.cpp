@@ -1,6 +1,7 @@
 // The real windows on the offscreen platform: start-up, a whole game by mouse, pause, panel place.
 #include <QApplication>
 #include <QMessageBox>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -99,6 +100,7 @@ class WindowTest : public QObject {
   void onlyThePrimaryButtonClicks();
   void everyStateIsLegible();
   void upArrowRaisesTheSettings();
+  void drawsFromTheTwiceDensityPicturesAtRatioTwo();
 };
 
 void WindowTest::startUpReachesTheIdlePhase() {
@@ -335,6 +337,51 @@ void WindowTest::upArrowRaisesTheSettings() {
   QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
                     QPoint(bar->width() / 2, bar->height() - 3));
   QCOMPARE(w->TxtGridSize->text(), QString("14"));
+}
+
+void WindowTest::drawsFromTheTwiceDensityPicturesAtRatioTwo() {
+  Shown shown({1024, 700});
+  VEXLAR* w = shown.W;
+  QVERIFY(WaitForBoard(w));
+  w->VScroll1->setValue(8);
+  QTest::mouseClick(w->CmdStart, Qt::LeftButton);
+  Game& g = w->game();
+  const int mark = g.S.Cells[g.S.Pos(8, 8)].Box, piece = g.S.Cells[g.S.Pos(8, 7)].Box;
+  ClickAt(w->Board, w->Board->ImageRect(mark));
+  QImage shot(w->Board->size() * 2, QImage::Format_RGB32);
+  shot.setDevicePixelRatio(2);
+  w->Board->render(&shot);
+  shot.setDevicePixelRatio(1);  // compared in device pixels from here on
+  // A cell's device pixels inside its border, and a piece of an asset drawn as the board does.
+  const auto inner = [](const QImage& img) { return img.copy(img.rect().adjusted(3, 3, -3, -3)); };
+  const auto cell = [&](int b) {
+    const QRect r = w->Board->ImageRect(b);
+    return inner(shot.copy(QRect(r.topLeft() * 2, r.size() * 2)));
+  };
+  const auto drawn = [&](const char* file, const QRect& source) {
+    QImage out(w->Board->ImageRect(mark).size() * 2, QImage::Format_RGB32);
+    QPainter p(&out);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(out.rect(), QImage(AssetDir() + "/" + file), source);
+    p.end();
+    return inner(out);
+  };
+  // The mark shows far more edges (pixels unlike their right-hand neighbour) than its 1x frame
+  // stretched over the same device pixels.
+  const auto edges = [](const QImage& img) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x + 1 < img.width(); ++x)
+        n += std::abs(qGray(img.pixel(x, y)) - qGray(img.pixel(x + 1, y))) > 24;
+    return n;
+  };
+  const int f = g.Board.Images[mark].Frame;
+  QVERIFY(edges(cell(mark)) >
+          2 * edges(drawn("markball.png", QRect(f % 4 * 50, f / 4 * 50, 50, 50))));
+  // Frames keep their 1x rectangles: on a side of 8 the board piece of row 7, column 6 is the
+  // 37-pixel square at (222, 259) of the 1x picture, 74 pixels of the 2x one (not 600 / 8).
+  QCOMPARE(g.Board.Images[piece].Frame, std::int16_t{62});
+  QCOMPARE(cell(piece), drawn("board@2x.png", QRect(444, 518, 74, 74)));
 }
 
 int main(int argc, char** argv) {

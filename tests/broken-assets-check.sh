@@ -6,10 +6,11 @@ exe=$1
 assets=$2
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
-# What the game loads as it starts: every sound and every picture but the desktop's large icon.
+# What the game must have as it starts: every sound and every picture but the desktop's large
+# icon and the optional sharper copies for dense screens.
 files=()
 for f in "$assets"/*.mp3 "$assets"/*.png; do
-  [[ $f == *-256.png ]] || files+=("${f##*/}")
+  [[ $f == *-256.png || $f == *@2x.png ]] || files+=("${f##*/}")
 done
 cp "$exe" "$dir/vexlar"
 

@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "Fonts.h"
+#include "Pictures.h"
 
 namespace vexlar {
 
@@ -72,7 +73,7 @@ frmSplash::frmSplash(const QString& assetDir, QWidget* parent)
                      DesignFont("Arial", 15.75, true), QColor(192, 255, 192), Qt::AlignRight, true);
   Image1 = new QLabel(Frame1);
   Image1->setGeometry(Px(4605, 2775, 480, 480));
-  Image1->setPixmap(QPixmap(assetDir + "/vexlar.png"));
+  Image1->setPixmap(GameIcon(assetDir).pixmap(QSize(32, 32), Image1->devicePixelRatio()));
   Image1->setScaledContents(true);
   lblVersion = Text(Frame1, "Beta Program", Px(5280, 2715, 1575, 285),
                     DesignFont("Arial", 12, true), QColor(255, 0, 0), Qt::AlignRight, true);

@@ -65,8 +65,7 @@ void BoardWidget::paintEvent(QPaintEvent* e) {
     const StripPicture& strip = pictures_.Of(v.Strip);
     PictureStrip cut = strip.Cut;
     if (v.Strip == Clip::Board) cut.Rows = m.BoardRows, cut.Cols = m.BoardCols;
-    const Rect src = cut.Frame(v.Frame);
-    p.drawImage(r, strip.Bitmap, ToQRect(src));
+    strip.Draw(p, r, cut.Frame(v.Frame));
     p.setPen(QColor(0, 0, 0, 90));
     p.drawRect(r.adjusted(0, 0, -1, -1));  // thin flat border
   }

@@ -11,13 +11,14 @@
 #include <cstdio>
 
 #include "AboutWindow.h"
+#include "Pictures.h"
 
 namespace vexlar {
 
 VEXLAROS::VEXLAROS(SoundPort* sound, const QString& assetDir) : assetDir_(assetDir) {
   setWindowTitle("VEXLAR");
-  const QIcon icon(assetDir + "/vexlar.png");
-  if (icon.availableSizes().isEmpty())
+  const QIcon icon = GameIcon(assetDir);
+  if (icon.isNull())
     std::fprintf(stderr, "VEXLAR: cannot use the icon %s, going without it\n",
                  qPrintable(assetDir + "/vexlar.png"));
   setWindowIcon(icon);

@@ -91,8 +91,36 @@ Pictures Pictures::Load(const QString& dir) {
       s.Bitmap = PlainPicture(f);
     }
     s.Cut = PictureStrip{s.Bitmap.width(), s.Bitmap.height(), f.Rows, f.Cols};
+    // The 2x picture is optional and said nothing about: without it the 1x one serves, and a
+    // stand-in for a broken 1x picture serves every density, so both always show the same.
+    s.Twice = QImage(dir + "/" + TwiceName(f.File));
+    if (!fits || s.Twice.size() != 2 * s.Bitmap.size()) s.Twice = QImage();
   }
   return out;
+}
+
+void StripPicture::Draw(QPainter& p, const QRect& target, const Rect& frame) const {
+  const QRect source(frame.Left, frame.Top, frame.Width, frame.Height);
+  // The device transform, unlike the widget's ratio, also holds for renders into a 2x image.
+  if (Twice.isNull() || p.deviceTransform().m11() <= 1)
+    p.drawImage(target, Bitmap, source);
+  else
+    p.drawImage(target, Twice, QRect(source.topLeft() * 2, source.size() * 2));
+}
+
+QString TwiceName(const QString& file) {
+  QString name = file;
+  return name.insert(name.lastIndexOf('.'), "@2x");
+}
+
+QIcon GameIcon(const QString& dir) {
+  const QString file = "vexlar.png";
+  const QPixmap one(dir + "/" + file);
+  if (one.isNull()) return {};
+  QIcon icon(one);
+  const QPixmap two(dir + "/" + TwiceName(file));
+  if (two.size() == 2 * one.size()) icon.addPixmap(two);
+  return icon;
 }
 
 }  // namespace vexlar

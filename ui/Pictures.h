@@ -1,5 +1,6 @@
 // The pictures the cell images show: five strips and the design cell picture.
 #pragma once
+#include <QIcon>
 #include <QImage>
 #include <QString>
 #include <array>
@@ -7,11 +8,17 @@
 #include "BoardModel.h"
 #include "PictureStrip.h"
 
+class QPainter;
+
 namespace vexlar {
 
 struct StripPicture {
   QImage Bitmap;
-  PictureStrip Cut;  // rows and columns
+  QImage Twice;      // the same picture with twice the pixels each way, or none
+  PictureStrip Cut;  // rows and columns, always over the 1x bitmap
+  // Draws frame (a rectangle of the 1x cut) into target; on a device with more than one pixel
+  // per logical pixel it takes the same piece of the picture from the 2x bitmap.
+  void Draw(QPainter& p, const QRect& target, const Rect& frame) const;
 };
 
 struct Pictures {
@@ -29,5 +36,11 @@ struct PictureFile {
   int Width, Height;
 };
 extern const std::array<PictureFile, 6> PictureFiles;
+
+// The name of a picture's 2x file: "board.png" gives "board@2x.png".
+QString TwiceName(const QString& file);
+
+// The window icon at 32 and, where its 2x file is there, 64 pixels; empty without its 1x file.
+QIcon GameIcon(const QString& dir);
 
 }  // namespace vexlar

@@ -78,28 +78,30 @@ void DrawBall(QImage& img, int left, int top, int px, int n) {
 
 namespace {
 
-// Twelve 50 x 50 frames in 3 rows of 4, each on the given ground.
-QImage BallStrip(const QColor& ground, bool orangeLine) {
-  QImage img(200, 150, QImage::Format_RGB32);
+// Twelve frames of 50 x 50 (times scale) in 3 rows of 4, each on the given ground.
+QImage BallStrip(const QColor& ground, bool orangeLine, int scale) {
+  const int side = 50 * scale;
+  QImage img(4 * side, 3 * side, QImage::Format_RGB32);
   img.fill(ground);
+  const QColor orange(255, 150, 20);
   for (int n = 0; n < 12; ++n) {
-    const int left = n % 4 * 50, top = n / 4 * 50;
+    const int left = n % 4 * side, top = n / 4 * side;
     if (orangeLine)
-      for (int k = 0; k < 50; ++k) {
-        const QColor orange(255, 150, 20);
-        img.setPixelColor(left + k, top, orange);
-        img.setPixelColor(left + k, top + 49, orange);
-        img.setPixelColor(left, top + k, orange);
-        img.setPixelColor(left + 49, top + k, orange);
-      }
-    DrawBall(img, left, top, 50, n);
+      for (int k = 0; k < side; ++k)
+        for (int t = 0; t < scale; ++t) {  // the line is one design pixel thick
+          img.setPixelColor(left + k, top + t, orange);
+          img.setPixelColor(left + k, top + side - 1 - t, orange);
+          img.setPixelColor(left + t, top + k, orange);
+          img.setPixelColor(left + side - 1 - t, top + k, orange);
+        }
+    DrawBall(img, left, top, side, n);
   }
   return img;
 }
 
 }  // namespace
 
-QImage MarkStrip() { return BallStrip(Qt::black, false); }
-QImage WrongStrip() { return BallStrip(QColor(196, 0, 0), true); }
+QImage MarkStrip(int scale) { return BallStrip(Qt::black, false, scale); }
+QImage WrongStrip(int scale) { return BallStrip(QColor(196, 0, 0), true, scale); }
 
 }  // namespace pictures

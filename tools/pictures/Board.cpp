@@ -19,12 +19,13 @@ QColor Band(double mu) {
 }  // namespace
 
 // A Julia set rich in spirals, filling the square, its centre lit in a lighter blue.
-QImage BoardPicture() {
-  QImage img(300, 300, QImage::Format_RGB32);
+QImage BoardPicture(int scale) {
+  const int side = 300 * scale;
+  QImage img(side, side, QImage::Format_RGB32);
   const std::complex<double> c(-0.7269, 0.1889);
   constexpr int Limit = 300;
   const auto colourAt = [&](double px, double py) {
-    const double u = (px - 150) / 150, v = (py - 150) / 150;
+    const double u = (px / scale - 150) / 150, v = (py / scale - 150) / 150;
     std::complex<double> z(u * 0.8, v * 0.8);
     int it = 0;
     while (it < Limit && std::norm(z) < 256) z = z * z + c, ++it;
@@ -34,13 +35,13 @@ QImage BoardPicture() {
     const double centre = std::exp(-(u * u + v * v) / 0.09);
     return Mix(col, QColor(130, 190, 255), 0.55 * centre);
   };
-  for (int y = 0; y < 300; ++y)
-    for (int x = 0; x < 300; ++x) img.setPixelColor(x, y, Supersampled(x, y, 3, colourAt));
+  for (int y = 0; y < side; ++y)
+    for (int x = 0; x < side; ++x) img.setPixelColor(x, y, Supersampled(x, y, 3, colourAt));
   return img;
 }
 
-QImage CellPicture() {
-  QImage img(26, 28, QImage::Format_RGB32);
+QImage CellPicture(int scale) {
+  QImage img(26 * scale, 28 * scale, QImage::Format_RGB32);
   img.fill(QColor(194, 194, 194));
   return img;
 }

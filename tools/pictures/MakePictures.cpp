@@ -1,6 +1,7 @@
 // Draws every picture of the game: vexlar_make_pictures <asset dir> <about frame dir>.
 #include <QDir>
 #include <cstdio>
+#include <utility>
 
 #include "Paint.h"
 
@@ -22,11 +23,17 @@ int main(int argc, char** argv) {
   const QString out = QString::fromLocal8Bit(argv[1]), frames = QString::fromLocal8Bit(argv[2]);
   QDir().mkpath(out), QDir().mkpath(frames);
   using namespace pictures;
-  bool ok = Save(CellPicture(), out + "/cell.png") && Save(MarkStrip(), out + "/markball.png") &&
-            Save(WrongStrip(), out + "/wrongball.png") && Save(GlowStrip(), out + "/queglow.png") &&
-            Save(BoardPicture(), out + "/board.png") && Save(TrailStrip(), out + "/trail.png") &&
-            Save(Icon(32, true), out + "/vexlar.png") &&
-            Save(Icon(256, false), out + "/vexlar-256.png");
+  const std::pair<const char*, QImage (*)(int)> drawn[] = {
+      {"cell", CellPicture},  {"markball", MarkStrip}, {"wrongball", WrongStrip},
+      {"queglow", GlowStrip}, {"board", BoardPicture}, {"trail", TrailStrip}};
+  bool ok = true;
+  // name.png for ordinary screens, name@2x.png with twice the pixels for high-density ones.
+  for (const auto& [name, draw] : drawn)
+    ok = ok && Save(draw(1), out + "/" + name + ".png") &&
+         Save(draw(2), out + "/" + name + "@2x.png");
+  ok = ok && Save(Icon(32, true), out + "/vexlar.png") &&
+       Save(Icon(64, true), out + "/vexlar@2x.png") &&
+       Save(Icon(256, false), out + "/vexlar-256.png");
   for (int n = 0; ok && n < AboutFrames; ++n)
     ok = Save(AboutFrame(n), frames + QString("/about-%1.png").arg(n, 2, 10, QChar('0')));
   return ok ? 0 : 1;

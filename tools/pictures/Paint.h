@@ -21,12 +21,14 @@ QColor Supersampled(int x, int y, int sub, const std::function<QColor(double, do
 // The turning ball, frame n of 12, on a square of side px; the ground is left untouched outside it.
 void DrawBall(QImage& img, int left, int top, int px, int n);
 
-QImage MarkStrip();     // 200 x 150, balls on black
-QImage WrongStrip();    // 200 x 150, balls on red with an orange line
-QImage GlowStrip();     // 153 x 204, the growing glow
-QImage BoardPicture();  // 300 x 300, fractal spirals
-QImage TrailStrip();    // 124 x 186, the 24 probe trail pieces
-QImage CellPicture();   // 26 x 28, plain light grey
+// The game's pictures at scale 1 or 2: at 2 the same frames in the same places with twice the
+// pixels on each side, for screens of twice the density. Sizes are at scale 1.
+QImage MarkStrip(int scale);     // 200 x 150, balls on black
+QImage WrongStrip(int scale);    // 200 x 150, balls on red with an orange line
+QImage GlowStrip(int scale);     // 153 x 204, the growing glow
+QImage BoardPicture(int scale);  // 300 x 300, fractal spirals
+QImage TrailStrip(int scale);    // 124 x 186, the 24 probe trail pieces
+QImage CellPicture(int scale);   // 26 x 28, plain light grey
 QImage Icon(int side, bool sixteenColours);
 // Frame n of the about animation (254 x 191).
 QImage AboutFrame(int n);
