@@ -303,7 +303,7 @@ void WindowTest::everyStateIsLegible() {
   // The ticks of the check boxes, enabled and locked by a game; the disabled number boxes.
   QCheckBox* demo = w->Check(&PanelView::ChkDemo);
   QTest::mouseClick(demo, Qt::LeftButton);
-  const QRect box(3, demo->height() / 2 - 4, 9, 9);  // inside the box, its ground at the corner
+  const QRect box(4, (demo->height() - 11) / 2 + 1, 9, 9);  // inside the box, ground at its corner
   QVERIFY(MostContrast(demo, box, box.topLeft()) >= 4.5);
   for (QLineEdit* number : {w->TxtGridSize, w->TxtMarks}) {
     const QRect inside = number->rect().adjusted(3, 3, -3, -3);

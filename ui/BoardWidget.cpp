@@ -1,9 +1,16 @@
 #include "BoardWidget.h"
 
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
+#include <algorithm>
+#include <cstdlib>
 
+#include "BoardAccessible.h"
+#include "FocusRing.h"
 #include "Fonts.h"
 
 namespace vexlar {
@@ -17,6 +24,8 @@ QRect ToQRect(const Rect& r) { return QRect(r.Left, r.Top, r.Width, r.Height); }
 BoardWidget::BoardWidget(const BoardModel& model, const Pictures& pictures, QWidget* parent)
     : QWidget(parent), model_(model), pictures_(pictures) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);
+  setAccessibleName("Board");
   // Crisp as the design's bitmap font: antialiased edges would pale the caption on teal.
   QFont font = DesignFont("MS Sans Serif", 8.25, false);
   font.setStyleStrategy(QFont::NoAntialias);
@@ -33,12 +42,31 @@ QRect BoardWidget::ImageRect(int b) const {
   return v.Visible ? ToQRect(v.Place) : QRect();
 }
 
+QRect BoardWidget::SpotRect(Spot s) const {
+  if (s.Index < 0) return {};
+  return s.Kind == Element::Button ? ButtonRect(s.Index) : ImageRect(s.Index);
+}
+
 QRegion BoardWidget::Changed(Element kind, int index) {
   const bool button = kind == Element::Button;
   QRect& drawn = button ? drawnButtons_[index] : drawnImages_[index];
   QRegion region(drawn);
   drawn = button ? ButtonRect(index) : ImageRect(index);
+  if (!drawn.isEmpty()) announce({kind, index}, QAccessible::NameChanged);
   return region + drawn;
+}
+
+std::vector<BoardWidget::Spot> BoardWidget::Spots() const {
+  std::vector<Spot> out;
+  for (int i = 0; i < ButtonCapacity; ++i)
+    if (model_.Buttons[i].Visible) out.push_back({Element::Button, i});
+  for (int b = 0; b < ImageCapacity; ++b)
+    if (model_.Images[b].Visible) out.push_back({Element::Image, b});
+  std::sort(out.begin(), out.end(), [this](Spot a, Spot b) {
+    const QRect x = SpotRect(a), y = SpotRect(b);
+    return std::pair(x.top(), x.left()) < std::pair(y.top(), y.left());
+  });
+  return out;
 }
 
 int BoardWidget::ButtonAt(QPoint p) const {
@@ -87,6 +115,8 @@ void BoardWidget::paintEvent(QPaintEvent* e) {
       p.drawText(r, Qt::AlignCenter, QString::fromStdString(v.Caption));
     }
   }
+  // Along the element's edge only, so it never hides a caption or a mark.
+  if (CursorShown()) DrawFocusRing(p, SpotRect(cursor_), 2);
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* e) { press(e, true); }
@@ -102,6 +132,10 @@ void BoardWidget::press(QMouseEvent* e, bool cells) {
   pressedWith_ = e->button();
   pressedButton_ = ButtonAt(at);
   pressedImage_ = pressedButton_ < 0 && cells ? ImageAt(at) : -1;
+  keyboard_ = false;  // the keyboard carries on from the element the mouse chose
+  if (pressedButton_ >= 0 || pressedImage_ >= 0)
+    placeCursor(pressedButton_ >= 0 ? Spot{Element::Button, pressedButton_}
+                                    : Spot{Element::Image, pressedImage_});
   if (pressedButton_ < 0) return;
   update(ButtonRect(pressedButton_));
   emit EdgePressed(pressedButton_);  // any mouse button presses
@@ -121,6 +155,107 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* e) {
   } else if (primary && image >= 0 && ImageAt(at) == image) {
     emit CellClicked(image);
   }
+}
+
+void BoardWidget::placeCursor(Spot s) {
+  if (SpotRect(s).isEmpty()) {
+    const std::vector<Spot> all = Spots();
+    s = all.empty() ? Spot{} : all.front();
+  }
+  if (s == cursor_) return;
+  update(SpotRect(cursor_));
+  cursor_ = s;
+  update(SpotRect(cursor_));
+  if (hasFocus()) announce(cursor_, QAccessible::Focus);
+}
+
+void BoardWidget::moveCursor(int dx, int dy) {
+  const QPoint from = SpotRect(cursor_).center();
+  Spot ahead, farBack;
+  int nearest = 0, farthest = 0;
+  for (Spot s : Spots()) {
+    const QPoint to = SpotRect(s).center();
+    // On the same row for a move sideways, in the same column for a move up or down.
+    const int across = dx ? to.y() - from.y() : to.x() - from.x();
+    if (std::abs(across) > SpotRect(cursor_).height() / 2) continue;
+    const int along = dx ? (to.x() - from.x()) * dx : (to.y() - from.y()) * dy;
+    if (along > 0 && (ahead.Index < 0 || along < nearest)) ahead = s, nearest = along;
+    if (along < 0 && (farBack.Index < 0 || along < farthest)) farBack = s, farthest = along;
+  }
+  placeCursor(ahead.Index >= 0 ? ahead : farBack.Index >= 0 ? farBack : cursor_);
+}
+
+void BoardWidget::announce(Spot s, QAccessible::Event what) {
+  if (s.Index < 0) return;
+  Announce(this, s, what);
+  if (Describe) emit Announced(Describe(s));
+}
+
+void BoardWidget::click(Spot s) {
+  if (s.Kind == Element::Button)
+    emit EdgeClicked(s.Index);
+  else
+    emit CellClicked(s.Index);
+}
+
+void BoardWidget::keyPressEvent(QKeyEvent* e) {
+  keyboard_ = true;
+  placeCursor(cursor_);
+  const Spot at = cursor_;
+  switch (e->key()) {
+    case Qt::Key_Left:
+      return moveCursor(-1, 0);
+    case Qt::Key_Right:
+      return moveCursor(1, 0);
+    case Qt::Key_Up:
+      return moveCursor(0, -1);
+    case Qt::Key_Down:
+      return moveCursor(0, 1);
+    case Qt::Key_Space:
+      // Held down, the space bar presses like a mouse button; letting it go there clicks.
+      if (e->isAutoRepeat() || at.Index < 0) return;
+      spaceHeld_ = at;
+      if (at.Kind == Element::Button) emit EdgePressed(at.Index);
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (e->isAutoRepeat() || at.Index < 0) return;
+      if (at.Kind == Element::Button) emit EdgePressed(at.Index);
+      return click(at);
+    default:
+      QWidget::keyPressEvent(e);
+  }
+}
+
+void BoardWidget::keyReleaseEvent(QKeyEvent* e) {
+  if (e->key() != Qt::Key_Space || e->isAutoRepeat()) return QWidget::keyReleaseEvent(e);
+  const Spot held = spaceHeld_;
+  spaceHeld_ = {};
+  if (held.Index >= 0 && held == cursor_ && !SpotRect(held).isEmpty()) click(held);
+}
+
+void BoardWidget::focusInEvent(QFocusEvent* e) {
+  keyboard_ = e->reason() != Qt::MouseFocusReason;
+  placeCursor(cursor_);
+  update(SpotRect(cursor_));
+  if (keyboard_) announce(cursor_, QAccessible::Focus);
+}
+
+void BoardWidget::focusOutEvent(QFocusEvent*) {
+  spaceHeld_ = {};  // let go elsewhere: no click, as with the mouse
+  update(SpotRect(cursor_));
+}
+
+bool BoardWidget::event(QEvent* e) {
+  if (e->type() != QEvent::ToolTip) return QWidget::event(e);
+  // Used edge buttons tell their outcome in words too, for those who cannot tell the colours.
+  const auto* help = static_cast<QHelpEvent*>(e);
+  const int i = ButtonAt(help->pos());
+  if (i >= 0 && !model_.Buttons[i].Caption.empty() && Describe)
+    QToolTip::showText(help->globalPos(), Describe({Element::Button, i}), this, ButtonRect(i));
+  else
+    QToolTip::hideText();
+  return true;
 }
 
 }  // namespace vexlar

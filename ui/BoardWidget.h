@@ -1,8 +1,11 @@
 // The board: draws the edge buttons and cell images from the game's board model and reports
-// what the player does to them; the game window runs the handlers.
+// what the player does to them, by mouse or keyboard; the game window runs the handlers.
 #pragma once
+#include <QAccessible>
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <vector>
 
 #include "BoardModel.h"
 #include "Pictures.h"
@@ -13,6 +16,14 @@ class BoardWidget : public QWidget {
   Q_OBJECT
  public:
   BoardWidget(const BoardModel& model, const Pictures& pictures, QWidget* parent);
+
+  // An element of the board: an edge button or a cell image; Index -1 for none.
+  struct Spot {
+    Element Kind = Element::Button;
+    int Index = -1;
+    bool operator==(const Spot&) const = default;
+  };
+
   // Where an element is drawn now, and the region to repaint for its change: old and new place.
   QRegion Changed(Element kind, int index);
   // Element under a point: the edge button or cell image index, -1 for none.
@@ -20,21 +31,42 @@ class BoardWidget : public QWidget {
   int ImageAt(QPoint p) const;
   QRect ButtonRect(int i) const;
   QRect ImageRect(int b) const;
+  QRect SpotRect(Spot s) const;
+  // The visible elements in reading order: rows top to bottom, each from left to right.
+  std::vector<Spot> Spots() const;
+  // The element the keyboard cursor stands on, and whether it is drawn.
+  Spot Cursor() const { return cursor_; }
+  bool CursorShown() const { return hasFocus() && keyboard_ && !SpotRect(cursor_).isEmpty(); }
+  // What an element shows, in words; the window, which knows the game, provides it.
+  std::function<QString(Spot)> Describe;
 
  signals:
   void EdgePressed(int index);
   void EdgeClicked(int index);
   void CellClicked(int index);
+  // What assistive technology is told as an element changes or takes the cursor.
+  void Announced(const QString& text);
 
  protected:
+  bool event(QEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
 
  private:
   // A press of any mouse button; cells: whether a cell under it may be clicked by its release.
   void press(QMouseEvent* e, bool cells);
+  // Puts the cursor on an element, or on the first one when it stands on none.
+  void placeCursor(Spot s);
+  // Moves the cursor to the nearest element that way, round to the far end of its line if none.
+  void moveCursor(int dx, int dy);
+  void click(Spot s);
+  void announce(Spot s, QAccessible::Event what);
 
   const BoardModel& model_;
   const Pictures& pictures_;
@@ -43,6 +75,9 @@ class BoardWidget : public QWidget {
   int pressedButton_ = -1;
   int pressedImage_ = -1;
   Qt::MouseButton pressedWith_ = Qt::NoButton;
+  Spot cursor_;
+  Spot spaceHeld_;         // pressed by the space bar, clicked when it is let go there
+  bool keyboard_ = false;  // the cursor shows once the keyboard is used, not after a click
 };
 
 QColor FromBgr(std::int32_t bbggrr);

@@ -5,9 +5,13 @@
 #include <QMessageBox>
 #include <QTime>
 #include <QWindow>
+#include <algorithm>
 #include <functional>
 
+#include "BoardAccessible.h"
 #include "CheckBox.h"
+#include "Describe.h"
+#include "FocusRing.h"
 #include "Fonts.h"
 #include "PanelLayout.h"
 
@@ -39,8 +43,11 @@ QLabel* Label(QWidget* parent, const char* caption, std::int32_t back, std::int3
   return l;
 }
 
-QLineEdit* ScoreBox(QWidget* parent, std::int32_t fore) {
+QLineEdit* ScoreBox(QWidget* parent, std::int32_t fore, const char* name) {
   auto* t = new QLineEdit("000000", parent);
+  t->setAccessibleName(name);
+  // A display: a click gives it the focus, which it passes on; Tab goes past it.
+  t->setFocusPolicy(Qt::ClickFocus);
   t->setFont(DesignFont("Times New Roman", 9.75, true));
   t->setAlignment(Qt::AlignCenter);
   t->setReadOnly(true);
@@ -50,8 +57,9 @@ QLineEdit* ScoreBox(QWidget* parent, std::int32_t fore) {
 
 // The settings and mark boxes: disabled, so only the bars and the game write them, and still
 // legible: dark grey digits on light grey, about 7:1.
-QLineEdit* NumberBox(QWidget* parent) {
+QLineEdit* NumberBox(QWidget* parent, const char* name) {
   auto* t = new QLineEdit(parent);
+  t->setAccessibleName(name);
   t->setFont(DesignFont("MS Sans Serif", 13.5, true));
   t->setAlignment(Qt::AlignCenter);
   t->setEnabled(false);
@@ -63,8 +71,10 @@ QLineEdit* NumberBox(QWidget* parent) {
 }
 
 // A bar used as a spinner: its thumb runs up as its value rises, and ▲, Up and Page Up raise it.
-QScrollBar* Bar(QWidget* parent, int low, int high) {
-  auto* s = new QScrollBar(Qt::Vertical, parent);
+QScrollBar* Bar(QWidget* parent, int low, int high, const char* name) {
+  auto* s = new Ringed<QScrollBar>(Qt::Vertical, parent);
+  s->setAccessibleName(name);
+  s->setFocusPolicy(Qt::StrongFocus);
   s->setRange(low, high);
   s->setSingleStep(1);
   s->setPageStep(1);
@@ -97,7 +107,11 @@ VEXLAR::VEXLAR(SoundPort* sound, const QString& assetDir, QWidget* parent)
   resize(9480 / TwipsPerPixel, 6795 / TwipsPerPixel);
   game_.TimeOfDay = [] { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0f; };
 
+  InstallBoardAccessibility();
   Board = new BoardWidget(game_.Board, pictures_, this);
+  Board->Describe = [this](BoardWidget::Spot s) {
+    return QString::fromStdString(vexlar::Describe(game_, s.Kind, s.Index));
+  };
   connect(Board, &BoardWidget::EdgePressed, this,
           [this](int i) { Run(&Game::EdgeButtonPress, static_cast<std::int16_t>(i)); });
   connect(Board, &BoardWidget::EdgeClicked, this,
@@ -107,6 +121,7 @@ VEXLAR::VEXLAR(SoundPort* sound, const QString& assetDir, QWidget* parent)
   PbxCover = new QWidget(this);
   PbxCover->setAutoFillBackground(true);
   PbxCover->setPalette(pal);
+  PbxCover->setAccessibleName("Cover");
   PbxCover->hide();
   LblResume = Label(PbxCover, "Cick Resume to continue", 0x800000, 0xFFFF80,
                     DesignFont("Arial", 24, true), false);
@@ -133,12 +148,12 @@ void VEXLAR::buildPanel() {
   const Qt::Alignment top = Qt::AlignHCenter | Qt::AlignTop;
   LblTime = Label(this, "Time Bonus", 0x505000, 0x80FFFF, bold975, true, top);
   LblSkill = Label(this, "Skill Bonus", 0x606000, 0x80FFFF, bold975, true, top);
-  TxtScore = ScoreBox(this, 0x00FF00);
-  TxtScore2 = ScoreBox(this, 0x00FFFF);
+  TxtScore = ScoreBox(this, 0x00FF00, "Time Bonus");
+  TxtScore2 = ScoreBox(this, 0x00FFFF, "Skill Bonus");
   for (QLineEdit* score : {TxtScore, TxtScore2}) score->installEventFilter(this);
   for (auto [button, caption] :
        {std::pair{&CmdFinish, "Finished"}, {&CmdPause, "Pause"}, {&CmdStart, "Start"}}) {
-    *button = new QPushButton(caption, this);
+    *button = new Ringed<QPushButton>(caption, this);
     (*button)->setFont(bold975);
   }
   connect(CmdStart, &QPushButton::clicked, this, [this] { Run(&Game::StartGame); });
@@ -154,11 +169,11 @@ void VEXLAR::buildPanel() {
   LblQue2 = Label(this, "Count", -1, 0xFFFF80, bold825, false);
   LblMark1 = Label(this, "Mark", -1, 0xC0C0FF, bold825, false);
   LblMark2 = Label(this, "Count", -1, 0xC0C0FF, bold825, false);
-  TxtGridSize = NumberBox(this);
-  TxtQues = NumberBox(this);
-  TxtMarks = NumberBox(this);
-  VScroll1 = Bar(this, MinGridSize, MaxGridSize);
-  VScroll2 = Bar(this, MinQues, MaxQues);
+  TxtGridSize = NumberBox(this, "Grid Size");
+  TxtQues = NumberBox(this, "Queue Count");
+  TxtMarks = NumberBox(this, "Mark Count");
+  VScroll1 = Bar(this, MinGridSize, MaxGridSize, "Grid Size");
+  VScroll2 = Bar(this, MinQues, MaxQues, "Queue Count");
   connect(VScroll1, &QScrollBar::valueChanged, this,
           [this](int v) { Run(&Game::SetVScroll1, static_cast<std::int16_t>(v)); });
   connect(VScroll2, &QScrollBar::valueChanged, this,
@@ -169,6 +184,7 @@ void VEXLAR::buildPanel() {
     QLabel* strip =
         Label(this, row.Caption, row.Back, row.Fore, arial, true, Qt::AlignLeft | Qt::AlignVCenter);
     auto* check = new PanelCheckBox(this);
+    check->setAccessibleName(QString(row.Caption).trimmed());
     connect(check, &QCheckBox::clicked, this,
             [this, &row](bool on) { Run(&Game::OptionClick, std::cref(row), std::int16_t{on}); });
     OptionBoxes.push_back({&row, strip, check});
@@ -176,6 +192,13 @@ void VEXLAR::buildPanel() {
 
   // Design places first; the first activation slides the panel beside the board.
   for (const Placed& p : panelPlaces()) p.Control->setGeometry(Pixels(p.Place));
+
+  // The keyboard's round in the order of the tab indexes; the score boxes (5, 13) are left out.
+  std::vector<std::pair<int, QWidget*>> tabs = {{2, Board},    {4, VScroll1},   {7, CmdPause},
+                                                {8, VScroll2}, {11, CmdFinish}, {12, CmdStart}};
+  for (const OptionBox& o : OptionBoxes) tabs.emplace_back(o.Row->Tab, o.Check);
+  std::sort(tabs.begin(), tabs.end());
+  for (std::size_t i = 1; i < tabs.size(); ++i) setTabOrder(tabs[i - 1].second, tabs[i].second);
 }
 
 std::vector<VEXLAR::Placed> VEXLAR::panelPlaces() const {
@@ -243,10 +266,17 @@ void VEXLAR::Sync(bool paintNow) {
   if (syncing_) return;
   syncing_ = true;
   const PanelView& p = game_.Panel;
+  QWidget* const focused = focusWidget();
   CmdStart->setEnabled(p.StartEnabled);
   CmdPause->setEnabled(p.PauseEnabled);
   CmdFinish->setEnabled(p.FinishEnabled);
   CmdPause->setText(QString::fromStdString(p.PauseCaption));
+  // A game button that disabled itself hands the focus on as the score box after it would:
+  // Start to Finished, Finished to Start; never to an option that Space would change.
+  if ((focused == CmdStart || focused == CmdFinish) && !focused->isEnabled()) {
+    const FocusTarget t = game_.ScoreBoxFocus();
+    if (t != FocusTarget::None) (t == FocusTarget::Start ? CmdStart : CmdFinish)->setFocus();
+  }
   for (const OptionBox& o : OptionBoxes) {
     o.Check->setEnabled(Enabled(p, *o.Row));
     o.Check->setChecked(p.*(o.Row->Value) != 0);
@@ -267,6 +297,7 @@ void VEXLAR::Sync(bool paintNow) {
   PbxCover->setGeometry(c.Left, c.Top, c.Width, c.Height);
   PbxCover->setVisible(p.CoverVisible);
   if (p.CoverVisible) PbxCover->raise();
+  Board->setVisible(!p.CoverVisible);  // out of reach of the keyboard and screen readers too
   LblResume->setVisible(p.ResumeVisible);
   for (auto [timer, on] : {std::pair{&Timer1, p.Timer1Enabled}, {&Timer2, p.Timer2Enabled}}) {
     if (timer->interval() != p.TimerInterval) timer->setInterval(p.TimerInterval);
