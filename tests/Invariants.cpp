@@ -9,16 +9,6 @@ namespace vexlar::test {
 
 namespace {
 
-enum class Phase : std::uint8_t { NotBuilt, Idle, Running, Paused, Finished };
-
-// The phase as the game's own state tells it, apart from the controls it enables.
-Phase PhaseOf(const Game& g) {
-  if (!g.S.BoardBuilt) return Phase::NotBuilt;
-  if (g.S.QueCount == 0) return Phase::Idle;
-  if (g.S.Paused) return Phase::Paused;
-  return g.S.RevealDone || g.FinishPending ? Phase::Finished : Phase::Running;
-}
-
 // Collects the failed checks; the test is inlined, the message only built when it fails.
 struct Checks {
   std::vector<std::string> Out;
@@ -209,6 +199,13 @@ void CheckPictures(const Game& g, Phase ph, Checks& c) {
 }
 
 }  // namespace
+
+Phase PhaseOf(const Game& g) {
+  if (!g.S.BoardBuilt) return Phase::NotBuilt;
+  if (g.S.QueCount == 0) return Phase::Idle;
+  if (g.S.Paused) return Phase::Paused;
+  return g.S.RevealDone || g.FinishPending ? Phase::Finished : Phase::Running;
+}
 
 std::vector<std::string> CheckInvariants(const Game& g, bool inHandler) {
   Checks c;

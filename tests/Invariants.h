@@ -8,6 +8,10 @@
 
 namespace vexlar::test {
 
+enum class Phase : std::uint8_t { NotBuilt, Idle, Running, Paused, Finished };
+// The phase as the game's own state tells it, apart from the controls it enables.
+Phase PhaseOf(const Game& g);
+
 // Broken invariants, none when all hold. inHandler: run from a handler's event pump, where its
 // busy flag and the first build's cover may still stand.
 std::vector<std::string> CheckInvariants(const Game& g, bool inHandler = false);
