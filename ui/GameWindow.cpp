@@ -79,12 +79,22 @@ QScrollBar* Bar(QWidget* parent, int low, int high, const char* name) {
   s->setSingleStep(1);
   s->setPageStep(1);
   s->setInvertedAppearance(true);
-  // The arrows and keys of a scroll bar step down the page; each step is turned round here.
+  // The arrows, keys and menu of a scroll bar move down the page; each move is turned round
+  // here, so that up, Page Up, Home and the menu's Top all raise the value.
   QObject::connect(s, &QAbstractSlider::actionTriggered, s, [s](int action) {
     using A = QAbstractSlider::SliderAction;
-    const bool up = action == A::SliderSingleStepSub || action == A::SliderPageStepSub;
-    const bool down = action == A::SliderSingleStepAdd || action == A::SliderPageStepAdd;
-    if (up || down) s->setSliderPosition(s->value() + (up ? 1 : -1));
+    switch (action) {
+      case A::SliderSingleStepSub:
+      case A::SliderPageStepSub:
+        return s->setSliderPosition(s->value() + 1);
+      case A::SliderSingleStepAdd:
+      case A::SliderPageStepAdd:
+        return s->setSliderPosition(s->value() - 1);
+      case A::SliderToMinimum:
+        return s->setSliderPosition(s->maximum());
+      case A::SliderToMaximum:
+        return s->setSliderPosition(s->minimum());
+    }
   });
   return s;
 }
