@@ -2,35 +2,14 @@
 // rings, a whole game by keys, and the accessible names of the controls and the board.
 #include <QAccessible>
 #include <QAccessibleValueInterface>
-#include <QApplication>
-#include <QMessageBox>
-#include <QTest>
-#include <QTimer>
-#include <cmath>
 
 #include "GameTestSupport.h"
-#include "MainWindow.h"
+#include "WindowSupport.h"
 
 using namespace vexlar;
-using test::Side;
+using namespace vexlar::test;
 
 namespace {
-
-// A key as the player types it: to whatever has the focus.
-void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-  QTest::keyClick(QApplication::focusWidget(), key, mods);
-}
-
-double Contrast(QColor a, QColor b) {
-  const auto lum = [](QColor c) {
-    const auto f = [](double v) {
-      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * f(c.redF()) + 0.7152 * f(c.greenF()) + 0.0722 * f(c.blueF());
-  };
-  const double x = lum(a), y = lum(b);
-  return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
-}
 
 // How much of a full ring around the area stands out at least 3:1 against what it covers.
 double Ring(const QImage& without, const QImage& with, const QRect& area) {
@@ -41,32 +20,24 @@ double Ring(const QImage& without, const QImage& with, const QRect& area) {
   return strong / (2.0 * (area.width() + area.height()) - 4);
 }
 
-struct Game1 {
-  VEXLAROS Main{nullptr, QCoreApplication::applicationDirPath()};
-  VEXLAR* W = Main.gameWindow();
-  Game1() {
-    Main.resize(1024, 700);
-    Main.show();
-    if (!QTest::qWaitFor([this] { return W->game().S.BoardBuilt && !W->game().Building; }, 5000))
-      qFatal("the board was never built");
+// Presses Tab (or Shift+Tab) until w has the focus; false if it never comes.
+bool TabTo(QWidget* w, bool back = false) {
+  for (int n = 0; n < 16 && QApplication::focusWidget() != w; ++n)
+    Key(Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+  return QApplication::focusWidget() == w;
+}
+
+// The controls the Tab key visits from the focused one, once round; empty if it never comes
+// back, a trap.
+QList<QWidget*> Round(bool back) {
+  QList<QWidget*> seen = {QApplication::focusWidget()};
+  for (int n = 0; n < 20; ++n) {
+    Key(Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+    if (QApplication::focusWidget() == seen.front()) return seen;
+    seen << QApplication::focusWidget();
   }
-  // Presses Tab (or Shift+Tab) until w has the focus; false if it never comes.
-  bool TabTo(QWidget* w, bool back = false) {
-    for (int n = 0; n < 16 && QApplication::focusWidget() != w; ++n)
-      Key(Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
-    return QApplication::focusWidget() == w;
-  }
-  // The controls the Tab key visits from the focused one, once round.
-  QList<QWidget*> Round(bool back) {
-    QList<QWidget*> seen = {QApplication::focusWidget()};
-    for (int n = 0; n < 20; ++n) {
-      Key(Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
-      if (QApplication::focusWidget() == seen.front()) return seen;
-      seen << QApplication::focusWidget();
-    }
-    return {};  // never came back round: a trap
-  }
-};
+  return {};
+}
 
 }  // namespace
 
@@ -74,27 +45,29 @@ class KeyboardTest : public QObject {
   Q_OBJECT
  private slots:
   void tabGoesRoundBothWaysWithVisibleRings() {
-    Game1 g;
-    VEXLAR* w = g.W;
+    Shown shown;
+    VEXLAR* w = shown.W;
     QCheckBox *audio = w->Check(&PanelView::ChkAudio), *demo = w->Check(&PanelView::ChkDemo),
               *adjacency = w->Check(&PanelView::ChkAdjacency);
     w->CmdStart->setFocus();
     const QList<QWidget*> idle = {w->CmdStart, audio, demo, adjacency, w->VScroll1, w->VScroll2};
-    QCOMPARE(g.Round(false), idle);
+    QCOMPARE(Round(false), idle);
     QList<QWidget*> back = idle;
     std::reverse(back.begin() + 1, back.end());
-    QCOMPARE(g.Round(true), back);
+    QCOMPARE(Round(true), back);
     // A click on a score box hands the focus on; Start hands it to Finished, not to an option.
     QTest::mouseClick(w->TxtScore2, Qt::LeftButton);
     QTRY_COMPARE(QApplication::focusWidget(), w->CmdStart);
     Key(Qt::Key_Space);
     QCOMPARE(QApplication::focusWidget(), w->CmdFinish);
-    QCOMPARE(g.Round(false), (QList<QWidget*>{w->CmdFinish, audio, w->Board, w->VScroll1,
-                                              w->CmdPause, w->VScroll2}));
+    QTest::mouseClick(w->TxtScore, Qt::LeftButton);  // during a game a score box hands on to it
+    QTRY_COMPARE(QApplication::focusWidget(), w->CmdFinish);
+    QCOMPARE(Round(false), (QList<QWidget*>{w->CmdFinish, audio, w->Board, w->VScroll1, w->CmdPause,
+                                            w->VScroll2}));
     // Every stop shows a ring that stands out 3:1 against what it covers.
     for (QWidget* c : {static_cast<QWidget*>(w->CmdPause), static_cast<QWidget*>(w->VScroll1),
                        static_cast<QWidget*>(audio), static_cast<QWidget*>(w->Board)}) {
-      QVERIFY(g.TabTo(c));
+      QVERIFY(TabTo(c));
       const QImage with = c->grab().toImage();
       const QRect area = c == w->Board ? w->Board->SpotRect(w->Board->Cursor()) : c->rect();
       Key(Qt::Key_Tab);
@@ -103,22 +76,22 @@ class KeyboardTest : public QObject {
   }
 
   void wholeGameByKeys() {
-    Game1 g;
-    VEXLAR* w = g.W;
+    Shown shown;
+    VEXLAR* w = shown.W;
     Game& game = w->game();
-    QVERIFY(g.TabTo(w->VScroll1));
+    QVERIFY(TabTo(w->VScroll1));
     Key(Qt::Key_Up);  // up raises, as the up arrow does
     QCOMPARE(w->TxtGridSize->text(), QString("15"));
-    for (int n = 0; n < 7; ++n) Key(Qt::Key_Down);
+    Key(Qt::Key_End);  // the bottom of the bar: the smallest board
     QCOMPARE(w->TxtGridSize->text(), QString("8"));
-    QVERIFY(g.TabTo(w->CmdStart));
+    QVERIFY(TabTo(w->CmdStart));
     Key(Qt::Key_Space);
     QCOMPARE(game.S.GridSize, std::int16_t{8});
-    test::PutQues(game, {"", "", "", "", "", "", "", ".....QQQ"});
-    QVERIFY(g.TabTo(w->Board));
+    PutQues(game, {"", "", "", "", "", "", "", ".....QQQ"});
+    QVERIFY(TabTo(w->Board));
     QVERIFY(w->Board->CursorShown());
     const auto at = [&](Side side, int i) {
-      return BoardWidget::Spot{Element::Button, test::Edge(game.S, side, i)};
+      return BoardWidget::Spot{Element::Button, Edge(game.S, side, i)};
     };
     QCOMPARE(w->Board->Cursor(), at(Side::Top, 1));
     Key(Qt::Key_Space);  // down column 1 and out at its foot
@@ -143,28 +116,22 @@ class KeyboardTest : public QObject {
     QCOMPARE(game.S.MarkCount, std::int16_t{0});
     Key(Qt::Key_Space);
     QCOMPARE(game.S.MarkCount, std::int16_t{1});
-    QVERIFY(g.TabTo(w->CmdPause, true));
+    QVERIFY(TabTo(w->CmdPause, true));
     Key(Qt::Key_Space);
     QVERIFY(game.S.Paused);
     Key(Qt::Key_Space);
     QVERIFY(!game.S.Paused);
     // Finished: the result box is read and closed with the keyboard too.
-    QString result;
-    QTimer::singleShot(200, [&] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        result = box->text();
-        Key(Qt::Key_Return);
-      }
-    });
-    QVERIFY(g.TabTo(w->CmdFinish));
+    MessageCatcher catcher;
+    QVERIFY(TabTo(w->CmdFinish));
     Key(Qt::Key_Space);
-    QTRY_COMPARE(result, QString("You hit 0 of 3 with 2 probes."));
+    QTRY_COMPARE(catcher.Text, QString("You hit 0 of 3 with 2 probes."));
     QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
   }
 
   void screenReadersReadEveryControlAndElement() {
-    Game1 g;
-    VEXLAR* w = g.W;
+    Shown shown;
+    VEXLAR* w = shown.W;
     const auto read = [](QWidget* c) { return QAccessible::queryAccessibleInterface(c); };
     QCOMPARE(read(w->CmdStart)->text(QAccessible::Name), QString("Start"));
     QCOMPARE(read(w->CmdStart)->role(), QAccessible::Button);
@@ -178,16 +145,17 @@ class KeyboardTest : public QObject {
     // The board: one child for each element in sight, which says where it is and what it shows.
     QTest::mouseClick(w->CmdStart, Qt::LeftButton);
     Game& game = w->game();
-    test::PutQues(game, {"", "", "", "", "", "", "", "", "", "", "", "", "", "..........QQQQ"});
+    PutQues(game, {"", "", "", "", "", "", "", "", "", "", "", "", "", "..........QQQQ"});
     QAccessibleInterface* board = read(w->Board);
     QCOMPARE(board->childCount(), 4 * 14 + 14 * 14);
     QCOMPARE(board->child(0)->text(QAccessible::Name), QString("top edge, column 1: not probed"));
     QCOMPARE(board->child(0)->role(), QAccessible::Button);
+    QCOMPARE(board->child(14)->text(QAccessible::Name), QString("left edge, row 1: not probed"));
     // What a probe and a mark change is told as it happens.
     QStringList heard;
     connect(w->Board, &BoardWidget::Announced, [&](const QString& text) { heard << text; });
     QTest::mouseClick(w->Board, Qt::LeftButton, Qt::NoModifier,
-                      w->Board->ButtonRect(test::Edge(game.S, Side::Top, 3)).center());
+                      w->Board->ButtonRect(Edge(game.S, Side::Top, 3)).center());
     QTest::mouseClick(w->Board, Qt::LeftButton, Qt::NoModifier,
                       w->Board->ImageRect(game.S.Cells[game.S.Pos(4, 7)].Box).center());
     QVERIFY(heard.contains("top edge, column 3: probe 1, pair with bottom edge, column 3"));

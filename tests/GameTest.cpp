@@ -1,0 +1,215 @@
+// The worked examples of the board, the placement, marking, the clock, the finish and the panel;
+// what the random play cannot see for itself.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "GameTestSupport.h"
+#include "PanelLayout.h"
+#include "PictureStrip.h"
+#include "QueControl.h"
+
+using namespace vexlar;
+using namespace vexlar::test;
+
+TEST(Board, NumberingOfTheDesignsExampleAndTheFirstBuild) {
+  Fixture f;
+  const GameState& s = f.G.S;
+  // The first build of a 625-pixel window: a board of 600 in positions of 600 / 27 = 22.
+  EXPECT_EQ(s.BoardSize, 600);
+  EXPECT_EQ(s.CellWidth, 22);
+  EXPECT_EQ(f.G.Panel.Cover.Width, 625 - 8 - 2);
+  EXPECT_EQ((std::vector<std::string>{"pump"}), f.Rec.Log);
+  f.G.BuildBoardOnce(900, 0, 0);  // a second activation changes nothing
+  EXPECT_EQ(s.BoardSize, 600);
+  f.Start(8, 4);
+  EXPECT_EQ(s.CellWidth, 60);
+  // Side 8: buttons 10 and 11 at either end of row 1, images 0 to 7 between; the corners hidden.
+  EXPECT_EQ(s.Cells[10].But, 10);
+  EXPECT_EQ(s.Cells[11].Box, 0);
+  EXPECT_EQ(s.Cells[19].But, 11);
+  EXPECT_EQ(s.Cells[89].But, 25);
+  EXPECT_EQ(s.Cells[90].But, 26);
+  for (int corner : {0, 9, 26, 35}) EXPECT_FALSE(f.G.Board.Buttons[corner].Visible) << corner;
+  EXPECT_EQ(&s.MarkRec(0), &s.Cells[9]);  // the mark flags of images 0 and 63
+  EXPECT_EQ(&s.MarkRec(63), &s.Cells[72]);
+  f.Finish();
+  f.Start(14, 4);
+  EXPECT_EQ(s.CellWidth, 38);  // 600 / 16 = 37.5, rounded half to even
+  EXPECT_EQ(f.G.Board.Images[9].Frame, 9);
+  EXPECT_EQ(f.G.Board.BoardRows, 14);
+}
+
+TEST(Board, AnActivationDuringTheBuildsPumpBuildsNothing) {
+  Recorder rec;
+  Game g(&rec, &rec);
+  g.LoadWindow();
+  int pumps = 0;
+  rec.OnPump = [&] { ++pumps, g.BuildBoardOnce(625, 10, 10); };
+  g.BuildBoardOnce(625, 10, 10);
+  EXPECT_EQ(pumps, 1);
+}
+
+TEST(Placement, DistinctCellsApartUnlessAdjacencyAndEveryRowReached) {
+  Fixture f;
+  std::set<int> rows;
+  for (int round = 0; round < 300; ++round) {
+    f.G.Panel.ChkAdjacency = round % 3 == 0;
+    f.G.TimeOfDay = [round] { return round * 1.5f; };
+    f.Start(8 + round % 18, 4 + round % 13);
+    const GameState& s = f.G.S;
+    std::set<int> seen;
+    for (int j = 1; j <= s.QueCount; ++j) {
+      const std::int16_t b = s.QueList[j], k = s.ImagePos(b);
+      ASSERT_TRUE(seen.insert(b).second) << "a cell chosen twice";
+      if (s.GridSize == 8) rows.insert(b / 8);
+      if (f.G.Panel.ChkAdjacency) continue;
+      for (int n : {-1, 1, -s.GridSpan, +s.GridSpan})
+        ASSERT_FALSE(s.Cells[k + n].Que) << "touching";
+    }
+    f.Finish();
+  }
+  EXPECT_EQ(rows.size(), 8u) << "a row of cells never got a que";
+}
+
+TEST(Placement, SixteenApartOnTheSmallestBoardAlwaysEnd) {
+  Fixture f;
+  f.Start(8, 8);
+  std::vector<double> script = {0.11};  // image 0, then only border draws: a fresh start
+  script.insert(script.end(), 5, 0.0);
+  for (int pos : {33, 37, 73, 77}) script.push_back(pos / 100.0 + 0.001);
+  PutQues(f.G, {});
+  f.G.S.QueCount = 4;
+  std::size_t next = 0;
+  PlaceQuesWith(
+      f.G, [&] { return script.at(next++); }, 5);
+  EXPECT_FALSE(f.G.S.Cells[11].Que) << "the first attempt was not undone";
+  EXPECT_EQ(f.G.S.QueList[1], 2 * 8 + 2);
+  for (int round = 0; round < 300; ++round) {  // more ques than the bars allow
+    PutQues(f.G, {});
+    f.G.S.QueCount = 16;
+    f.G.Random.Seed(static_cast<float>(round));
+    PlaceQuesWith(f.G, [&] { return f.G.Random.Next(); });
+    ASSERT_EQ(std::count_if(f.G.S.Cells.begin(), f.G.S.Cells.end(), [](auto& c) { return c.Que; }),
+              16);
+  }
+}
+
+TEST(Marking, LimitOrderAndRemoval) {
+  Fixture f;
+  f.Start(8, 4);
+  f.Rec.Log.clear();
+  for (int i : {7, 3, 9, 3}) f.G.CellClick(static_cast<std::int16_t>(i));
+  EXPECT_EQ(f.G.S.MarkList[1], 7);  // 3 left the list, 9 moved down
+  EXPECT_EQ(f.G.S.MarkList[2], 9);
+  for (int i : {0, 20, 30}) f.G.CellClick(static_cast<std::int16_t>(i));
+  EXPECT_EQ(f.G.Panel.TxtMarks, "4");  // the fifth was refused
+  EXPECT_EQ(f.G.Board.Images[30].Strip, Clip::Board);
+  EXPECT_EQ(f.Rec.Log.back(), "play mark");
+  EXPECT_EQ(std::count(f.Rec.Log.begin(), f.Rec.Log.end(), "play boomcrak"), 6);
+  f.G.CellClick(0);  // removal is never refused; image 0's flag lives in a border record
+  EXPECT_EQ(f.G.S.MarkCount, 3);
+  EXPECT_FALSE(f.G.S.Cells[9].Marked);
+}
+
+TEST(Clock, CountsDownInTicksHoldsWhilePausedAnimatesMarksAndShowsQuesInDemo) {
+  Fixture f;
+  f.G.Panel.ChkDemo = 1;
+  f.Start(8, 4);
+  PutQues(f.G, {"Q.......", "", "..Q.....", "", "", "", "......Q."});
+  EXPECT_EQ(f.G.S.TimeBonus, 1040);
+  f.G.CellClick(f.Image(1, 1));
+  f.G.CellClick(40);
+  f.G.S.MarkFrame = 11;
+  f.G.Timer1Tick();
+  EXPECT_EQ(f.G.Panel.TxtScore, "1039");
+  EXPECT_EQ(f.G.S.MarkFrame, 0);  // both marks showed 11, then the count wrapped
+  EXPECT_EQ(f.G.Board.Images[40].Frame, 11);
+  EXPECT_EQ(f.G.Board.Images[f.Image(1, 1)].Strip, Clip::Mark);  // a marked que keeps its mark
+  EXPECT_EQ(f.G.Board.Images[f.Image(3, 3)].Strip, Clip::Glow);
+  f.G.PauseClick();
+  f.G.Timer1Tick();  // a tick already queued does nothing
+  EXPECT_EQ(f.G.S.TimeBonus, 1039);
+  f.G.PauseClick();
+  for (int t = 0; t < 1039; ++t) f.G.Timer1Tick();
+  EXPECT_EQ(f.G.Panel.TxtScore, "000000");
+  f.G.Timer1Tick();
+  EXPECT_EQ(f.G.S.TimeBonus, -1);  // the game goes on
+  f.G.S.MarkFrame = 5;
+  f.G.CellClick(41);  // a new mark shows the frame the others show
+  EXPECT_EQ(f.G.Board.Images[41].Frame, 5);
+  f.Finish();
+  f.Start(8, 4);  // and a new game's marks turn from the first frame
+  f.G.CellClick(41);
+  EXPECT_EQ(f.G.Board.Images[41].Frame, 0);
+}
+
+// Four ques on side 8 and 9 probes, 2 of them out elsewhere: hits, skill bonus and message.
+TEST(Finish, ScoresTheDesignsExamples) {
+  struct Case {
+    std::vector<std::pair<int, int>> Marks;
+    int Hits, Skill;
+    const char* Message;
+  };
+  const Case cases[] = {
+      {{{2, 2}, {2, 6}, {6, 2}, {4, 4}}, 3, 510, "You hit 3 of 4 with 9 probes."},
+      {{{2, 2}, {2, 6}, {6, 2}, {6, 6}}, 4, 810, "You hit 4 of 4 with 9 probes."},
+      {{{4, 4}}, 0, 0, "You hit 0 of 4 with 9 probes."},
+  };
+  for (const Case& c : cases) {
+    Fixture f;
+    f.Start(8, 4);
+    PutQues(f.G, {"", ".Q...Q..", "", "", "", ".Q...Q.."});
+    f.G.S.ProbeCount = 9;
+    f.G.S.ExitCount = 2;
+    for (auto [r, col] : c.Marks) f.G.CellClick(f.Image(r, col));
+    f.G.SetVScroll1(25);  // bars moved during the game do not change its score
+    f.G.FinishClick();
+    EXPECT_FALSE(f.G.Panel.PendingMessage);
+    f.G.StartGame();  // ignored while Finish waits for the first reveal step
+    f.G.Timer2Tick();
+    EXPECT_EQ(f.G.S.HitCount, c.Hits);
+    EXPECT_EQ(f.G.S.SkillBonus, c.Skill);
+    EXPECT_EQ(f.G.Panel.TxtScore2, Decimal(c.Skill));
+    EXPECT_EQ(f.G.Panel.PendingMessage.value_or(""), c.Message);
+    EXPECT_EQ(f.G.Board.Images[f.Image(6, 6)].Strip, c.Hits == 4 ? Clip::Mark : Clip::Glow);
+    EXPECT_EQ(f.G.Board.Images[f.Image(4, 4)].Strip, c.Hits == 4 ? Clip::Board : Clip::Wrong);
+  }
+}
+
+TEST(Settings, QueBarHeldAtTheBoardSideAndMuteSetsEveryVolume) {
+  Fixture f;
+  EXPECT_EQ(f.G.Panel.TxtGridSize + "/" + f.G.Panel.TxtQues, "14/4");
+  EXPECT_EQ(f.Rec.Volumes, (std::array<int, SoundKindCount>{}));  // full volume from the load
+  f.G.SetVScroll2(14);
+  f.G.SetVScroll1(13);
+  EXPECT_EQ(f.G.Panel.TxtQues, "13");
+  f.G.SetVScroll1(10);
+  f.G.SetVScroll2(16);
+  EXPECT_EQ(f.G.Panel.TxtQues, "10");
+  const OptionRow& mute = OptionFor(&PanelView::ChkAudio);
+  f.G.OptionClick(mute, 1);
+  for (int v : f.Rec.Volumes) EXPECT_EQ(v, VolumeSilent);
+  f.G.OptionClick(mute, 0);
+  for (int v : f.Rec.Volumes) EXPECT_EQ(v, 0);
+}
+
+TEST(Panel, TextRoundingStripsAndTheSlideBesideTheBoard) {
+  EXPECT_EQ(LeadingNumber("12abc"), 12);
+  EXPECT_EQ(LeadingNumber("abc"), 0);
+  EXPECT_EQ(Decimal(-42), "-42");
+  EXPECT_EQ(RoundEven(36.5), 36);
+  EXPECT_EQ(RoundEven(-2.5), -2);
+  EXPECT_EQ((PictureStrip{200, 150, 3, 4}.Frame(5)), (Rect{50, 50, 50, 50}));
+  EXPECT_EQ((PictureStrip{300, 300, 14, 14}.Frame(195)), (Rect{273, 273, 21, 21}));
+  // A window 7350 twips high: TxtScore, VScroll1 and CmdStart slide with CtrlBoxBack to 7280.
+  std::vector<DesignPlace> p = {
+      {7425, 510, 1170, 315}, {8445, 3015, 210, 435}, {7380, 2445, 1290, 405}, CtrlBoxBackPlace};
+  LayoutPanel(p, PanelLeftFor(7350));
+  EXPECT_EQ(std::vector<float>({p[0].Left, p[1].Left, p[2].Left, p[3].Left}),
+            std::vector<float>({7415, 8435, 7370, 7280}));
+  // Wide windows keep the rule, with the frame of a maximized child; narrow ones fit the width.
+  EXPECT_EQ(LayoutWindow(1920, 1042).PanelLeftTwips, (1042 + 26) * 15 - 70);
+  EXPECT_EQ(LayoutWindow(1080, 1882).BoardHeight, 956);  // the panel then ends at pixel 1076
+}
