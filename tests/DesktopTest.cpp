@@ -17,11 +17,10 @@ namespace {
 QRect Global(const QWidget* w, const QRect& r) { return r.translated(w->mapToGlobal(QPoint())); }
 QRect Global(const QWidget* w) { return Global(w, w->rect()); }
 
-// Moves the real pointer there and clicks (twice for a double-click), then lets the game see it.
-void Click(QPoint global, int times = 1) {
-  QProcess::execute("xdotool",
-                    {"mousemove", QString::number(global.x()), QString::number(global.y()), "click",
-                     "--repeat", QString::number(times), "1"});
+// Moves the real pointer there and clicks, then lets the game see it.
+void Click(QPoint global) {
+  QProcess::execute("xdotool", {"mousemove", QString::number(global.x()),
+                                QString::number(global.y()), "click", "1"});
   QTest::qWait(80);
 }
 void Click(const QWidget* w, QPoint local) { Click(w->mapToGlobal(local)); }
@@ -80,7 +79,7 @@ class DesktopTest : public QObject {
       QVERIFY(SetBar(w->VScroll1, side));
       QVERIFY(SetBar(w->VScroll2, ques));
       Click(w->CmdStart, w->CmdStart->rect().center());
-      QCOMPARE(w->game().S.GridSize, side);
+      QTRY_COMPARE(w->game().S.GridSize, side);  // a busy machine may take a while
       checkBoard();
       MessageCloser closer;
       Click(w->CmdFinish, w->CmdFinish->rect().center());
@@ -92,15 +91,14 @@ class DesktopTest : public QObject {
   void restoringAndMaximizingKeepEveryControlReachable() {
     Click(w->CmdStart, w->CmdStart->rect().center());
     VEXLAROS& main = program->Main;
-    // A double-click on the title bar asks the window manager to restore, then to maximize.
-    const QPoint title(main.frameGeometry().center().x(), main.frameGeometry().top() + 6);
-    Click(title, 2);
-    QVERIFY(QTest::qWaitFor([&] { return !main.isMaximized(); }, 3000));
+    // The window manager restores the window, then maximizes it again.
+    main.showNormal();
+    QVERIFY(QTest::qWaitFor([&] { return !main.isMaximized(); }, 5000));
     QTest::qWait(300);
     QCOMPARE(main.centralWidget()->size(), QSize(9480 / 15, 6330 / 15));
     QVERIFY(screen.contains(main.frameGeometry()));
-    Click(QPoint(main.frameGeometry().center().x(), main.frameGeometry().top() + 6), 2);
-    QVERIFY(QTest::qWaitFor([&] { return main.isMaximized(); }, 3000));
+    main.showMaximized();
+    QVERIFY(QTest::qWaitFor([&] { return main.isMaximized(); }, 5000));
     QTest::qWait(300);
     checkPanel();
     checkBoard();
