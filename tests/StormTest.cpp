@@ -146,9 +146,9 @@ class StormTest : public QObject {
     if (!modal && !QApplication::activeWindow()) w_->window()->activateWindow();
     if (!failure_.isEmpty() || n_["events"] == EventCount) return closer_.start();
     const int r = roll(100);
-    if (r < 8) {  // a pause that lets the 50 ms timers tick
+    if (r < 5) {  // a pause that lets the 50 ms timers tick
       ++n_["waits"];
-      return QTimer::singleShot(10 + roll(50), Qt::PreciseTimer, this, &StormTest::tick);
+      return QTimer::singleShot(10 + roll(30), Qt::PreciseTimer, this, &StormTest::tick);
     }
     // Armed first: the event may run a handler's event pump or a modal window's loop.
     QTimer::singleShot(0, this, &StormTest::tick);
