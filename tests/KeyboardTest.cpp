@@ -161,6 +161,12 @@ class KeyboardTest : public QObject {
     QVERIFY(heard.contains("top edge, column 3: probe 1, pair with bottom edge, column 3"));
     QVERIFY(heard.contains("bottom edge, column 3: probe 1, pair with top edge, column 3"));
     QVERIFY(heard.contains("row 4, column 7: marked"));
+    // The mark turning with the clock shows nothing new, so the ticks are not told.
+    heard.clear();
+    const ImageView& mark = game.Board.Images[game.S.Cells[game.S.Pos(4, 7)].Box];
+    const std::int16_t frame = mark.Frame;
+    QTRY_VERIFY(mark.Frame != frame);
+    QVERIFY2(heard.isEmpty(), qPrintable(heard.join("; ")));
     QCOMPARE(board->child(2)->text(QAccessible::Name),
              QString("top edge, column 3: probe 1, pair with bottom edge, column 3"));
   }

@@ -2,12 +2,14 @@
 
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "BoardAccessible.h"
 #include "FocusRing.h"
@@ -187,8 +189,15 @@ void BoardWidget::moveCursor(int dx, int dy) {
 
 void BoardWidget::announce(Spot s, QAccessible::Event what) {
   if (s.Index < 0) return;
+  QString& told = s.Kind == Element::Button ? toldButtons_[s.Index] : toldImages_[s.Index];
+  const bool heard = QAccessible::isActive() ||
+                     isSignalConnected(QMetaMethod::fromSignal(&BoardWidget::Announced));
+  // Nobody listens: no words are made on every clock tick, and nothing told is remembered.
+  if (!heard || !Describe) return told.clear();
+  const QString text = Describe(s);
+  if (std::exchange(told, text) == text && what == QAccessible::NameChanged) return;
   Announce(this, s, what);
-  if (Describe) emit Announced(Describe(s));
+  emit Announced(text);
 }
 
 void BoardWidget::click(Spot s) {

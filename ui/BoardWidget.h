@@ -66,12 +66,16 @@ class BoardWidget : public QWidget {
   // Moves the cursor to the nearest element that way, round to the far end of its line if none.
   void moveCursor(int dx, int dy);
   void click(Spot s);
+  // Tells whoever listens that the cursor came to s (Focus) or that s shows something else
+  // (NameChanged); a new frame of the same thing is not news.
   void announce(Spot s, QAccessible::Event what);
 
   const BoardModel& model_;
   const Pictures& pictures_;
   std::array<QRect, ButtonCapacity> drawnButtons_{};  // where each was last drawn
   std::array<QRect, ImageCapacity> drawnImages_{};
+  std::array<QString, ButtonCapacity> toldButtons_;  // what each was last announced to show
+  std::array<QString, ImageCapacity> toldImages_;
   int pressedButton_ = -1;
   int pressedImage_ = -1;
   Qt::MouseButton pressedWith_ = Qt::NoButton;
