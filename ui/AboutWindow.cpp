@@ -9,16 +9,16 @@
 #include <iterator>
 
 #include "Fonts.h"
+#include "PanelLayout.h"
 #include "Pictures.h"
 
 namespace vexlar {
 
 namespace {
 
-constexpr int Twips = 15;
-
 QRect Px(int left, int top, int width, int height) {
-  return QRect(left / Twips, top / Twips, width / Twips, height / Twips);
+  return QRect(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
+               height / TwipsPerPixel);
 }
 
 // A transparent label in its design place; sized labels shrink to their text around their anchor.
@@ -49,7 +49,7 @@ frmSplash::frmSplash(const QString& assetDir, QWidget* parent)
   QPalette pal = palette();
   pal.setColor(QPalette::Window, Qt::black);
   setPalette(pal);
-  setFixedSize(7380 / Twips, 4245 / Twips);
+  setFixedSize(7380 / TwipsPerPixel, 4245 / TwipsPerPixel);
 
   Frame1 = new QFrame(this);
   Frame1->setGeometry(Px(105, 60, 7170, 4035));

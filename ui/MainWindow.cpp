@@ -11,9 +11,15 @@
 #include <cstdio>
 
 #include "AboutWindow.h"
+#include "PanelLayout.h"
 #include "Pictures.h"
 
 namespace vexlar {
+
+namespace {
+// The main window's area as designed: 9480 x 6330 twips.
+constexpr QSize DesignArea(9480 / TwipsPerPixel, 6330 / TwipsPerPixel);
+}  // namespace
 
 VEXLAROS::VEXLAROS(SoundPort* sound, const QString& assetDir) : assetDir_(assetDir) {
   setWindowTitle("VEXLAR");
@@ -22,7 +28,7 @@ VEXLAROS::VEXLAROS(SoundPort* sound, const QString& assetDir) : assetDir_(assetD
     std::fprintf(stderr, "VEXLAR: cannot use the icon %s, going without it\n",
                  qPrintable(assetDir + "/vexlar.png"));
   setWindowIcon(icon);
-  resize(9480 / 15, 6330 / 15);
+  resize(DesignArea);
   area_ = new QMdiArea(this);
   area_->setBackground(QColor(0, 0, 128));
   setCentralWidget(area_);
@@ -57,7 +63,7 @@ void VEXLAROS::changeEvent(QEvent* e) {
 void VEXLAROS::ShowDesignSize() {
   // The window manager may give back the whole screen it had before maximizing.
   const QSize frame = frameGeometry().size() - geometry().size();
-  resize(size() - area_->size() + QSize(9480 / 15, 6330 / 15));
+  resize(size() - area_->size() + DesignArea);
   QRect placed(QPoint(), size() + frame);
   placed.moveCenter(screen()->availableGeometry().center());
   move(placed.topLeft());
