@@ -42,7 +42,7 @@ void CheckPanel(const Game& g, Phase ph, bool inHandler, Checks& c) {
   const bool have[7] = {p.StartEnabled,  p.PauseEnabled,  p.FinishEnabled, true,
                         p.Timer1Enabled, p.Timer2Enabled, p.CoverVisible};
   for (int i = 0; i < 7; ++i)  // the first build shows the cover before its event pump
-    c(i == 3 || have[i] == (row[i] == '1') || (i == 6 && inHandler && ph == Phase::NotBuilt),
+    c(i == 3 || have[i] == (row[i] == '1') || (i == 6 && inHandler && ph == Phase::Loaded),
       "phase ", int(ph), ": control ", i, " of ", row, " is ", have[i]);
   for (const OptionRow& o : Options()) {
     const std::int16_t v = p.*o.Value;
@@ -201,7 +201,7 @@ void CheckPictures(const Game& g, Phase ph, Checks& c) {
 }  // namespace
 
 Phase PhaseOf(const Game& g) {
-  if (!g.S.BoardBuilt) return Phase::NotBuilt;
+  if (!g.S.BoardBuilt) return Phase::Loaded;
   if (g.S.QueCount == 0) return Phase::Idle;
   if (g.S.Paused) return Phase::Paused;
   return g.S.RevealDone || g.FinishPending ? Phase::Finished : Phase::Running;

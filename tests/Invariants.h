@@ -1,14 +1,13 @@
 // What must hold of a game between any two events, whatever was played before.
 #pragma once
-#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "Game.h"
+#include "Phase.h"
 
 namespace vexlar::test {
 
-enum class Phase : std::uint8_t { NotBuilt, Idle, Running, Paused, Finished };
 // The phase as the game's own state tells it, apart from the controls it enables.
 Phase PhaseOf(const Game& g);
 

@@ -22,7 +22,6 @@
 #include "MainWindow.h"
 
 using namespace vexlar;
-using test::Phase;
 
 namespace {
 
@@ -194,7 +193,7 @@ class StormTest : public QObject {
   Qt::MouseButtons held_;
   int time_ = 0;
   bool aboutAsked_ = false;
-  Phase last_ = Phase::NotBuilt;
+  Phase last_ = Phase::Loaded;
   std::map<std::string, int> n_;  // what the storm did and met
   std::set<int> sizes_;
   QStringList recent_;
