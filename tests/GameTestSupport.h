@@ -34,6 +34,10 @@ std::int16_t EdgePos(const GameState& s, Side side, int index);
 inline std::int16_t Edge(const GameState& s, Side side, int index) {
   return s.Cells[EdgePos(s, side, index)].But;
 }
+// The image of the cell at (row, column), counted from 1.
+inline std::int16_t ImageAt(const GameState& s, int row, int col) {
+  return s.Cells[s.Pos(static_cast<std::int16_t>(row), static_cast<std::int16_t>(col))].Box;
+}
 
 // Ques drawn as rows of text, row 1 first: 'Q' is a que, any other character a free cell.
 // The list holds them row by row.
@@ -50,9 +54,7 @@ struct Fixture {
   void Start(int size, int ques);
   // Finishes the game and runs the first reveal step.
   void Finish();
-  std::int16_t Image(int row, int col) const {
-    return G.S.Cells[G.S.Pos(static_cast<std::int16_t>(row), static_cast<std::int16_t>(col))].Box;
-  }
+  std::int16_t Image(int row, int col) const { return ImageAt(G.S, row, col); }
 };
 
 // Lays out a board of any side directly, without the settings bars (for small worked examples).

@@ -157,13 +157,13 @@ class KeyboardTest : public QObject {
     QTest::mouseClick(w->Board, Qt::LeftButton, Qt::NoModifier,
                       w->Board->ButtonRect(Edge(game.S, Side::Top, 3)).center());
     QTest::mouseClick(w->Board, Qt::LeftButton, Qt::NoModifier,
-                      w->Board->ImageRect(game.S.Cells[game.S.Pos(4, 7)].Box).center());
+                      w->Board->ImageRect(ImageAt(game.S, 4, 7)).center());
     QVERIFY(heard.contains("top edge, column 3: probe 1, pair with bottom edge, column 3"));
     QVERIFY(heard.contains("bottom edge, column 3: probe 1, pair with top edge, column 3"));
     QVERIFY(heard.contains("row 4, column 7: marked"));
     // The mark turning with the clock shows nothing new, so the ticks are not told.
     heard.clear();
-    const ImageView& mark = game.Board.Images[game.S.Cells[game.S.Pos(4, 7)].Box];
+    const ImageView& mark = game.Board.Images[ImageAt(game.S, 4, 7)];
     const std::int16_t frame = mark.Frame;
     QTRY_VERIFY(mark.Frame != frame);
     QVERIFY2(heard.isEmpty(), qPrintable(heard.join("; ")));

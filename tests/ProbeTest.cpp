@@ -20,7 +20,7 @@ struct FiveByFive : ::testing::Test {
     g.Panel.ChkDemo = 1;
   }
   std::int16_t At(Side side, int i) const { return EdgePos(g.S, side, i); }
-  ImageView& Cell(int row, int col) { return g.Board.Images[g.S.Cells[g.S.Pos(row, col)].Box]; }
+  ImageView& Cell(int row, int col) { return g.Board.Images[ImageAt(g.S, row, col)]; }
 };
 }  // namespace
 

@@ -32,10 +32,6 @@ QImage Drawn(const QString& file, const QRect& source, QSize size) {
   return out.copy(out.rect().adjusted(3, 3, -3, -3));
 }
 
-std::int16_t CellAt(const Game& g, int row, int col) {
-  return g.S.Cells[g.S.Pos(static_cast<std::int16_t>(row), static_cast<std::int16_t>(col))].Box;
-}
-
 }  // namespace
 
 class WindowTest : public QObject {
@@ -102,10 +98,10 @@ class WindowTest : public QObject {
     QCOMPARE(face(absorbed), QColor(0, 192, 0));
     QCOMPARE(face(reflected), QColor(255, 0, 0));
     // Each cell shows its piece of the board picture cut for side 8; a mark turns on each tick.
-    const QRect piece = w->Board->ImageRect(CellAt(g, 8, 7));
+    const QRect piece = w->Board->ImageRect(ImageAt(g.S, 8, 7));
     QCOMPARE(shot.copy(piece.adjusted(3, 3, -3, -3)),
              Drawn("board.png", QRect(222, 259, 37, 37), piece.size()));
-    const QRect mark = w->Board->ImageRect(CellAt(g, 4, 4));
+    const QRect mark = w->Board->ImageRect(ImageAt(g.S, 4, 4));
     click(mark);
     const QImage before = OnScreen(w->Board).copy(mark);
     QTRY_VERIFY(OnScreen(w->Board).copy(mark) != before);
@@ -134,7 +130,7 @@ class WindowTest : public QObject {
     PutQues(g, {"", "", "", "", "", "", "", "....QQQQ"});  // column 2 runs straight through
     const std::int16_t top2 = Edge(g.S, Side::Top, 2);
     const QRect edge = w.Board->ButtonRect(top2);
-    const QRect cell = w.Board->ImageRect(CellAt(g, 3, 3));
+    const QRect cell = w.Board->ImageRect(ImageAt(g.S, 3, 3));
     for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton}) {
       QTest::mouseClick(w.Board, other, Qt::NoModifier, edge.center());
       QTest::mouseClick(w.Board, other, Qt::NoModifier, cell.center());
@@ -194,7 +190,7 @@ class WindowTest : public QObject {
     w->VScroll1->setValue(8);
     QTest::mouseClick(w->CmdStart, Qt::LeftButton);
     Game& g = w->game();
-    const QRect mark = w->Board->ImageRect(CellAt(g, 8, 8));
+    const QRect mark = w->Board->ImageRect(ImageAt(g.S, 8, 8));
     QTest::mouseClick(w->Board, Qt::LeftButton, Qt::NoModifier, mark.center());
     QImage shot(w->Board->size() * 2, QImage::Format_RGB32);
     shot.setDevicePixelRatio(2);
@@ -212,13 +208,13 @@ class WindowTest : public QObject {
           n += std::abs(qGray(img.pixel(x, y)) - qGray(img.pixel(x + 1, y))) > 24;
       return n;
     };
-    const int f = g.Board.Images[CellAt(g, 8, 8)].Frame;
+    const int f = g.Board.Images[ImageAt(g.S, 8, 8)].Frame;
     QVERIFY(
         edges(cell(mark)) >
         2 * edges(Drawn("markball.png", QRect(f % 4 * 50, f / 4 * 50, 50, 50), mark.size() * 2)));
     // Frames keep their 1x rectangles: the piece of row 8, column 7 is the 37-pixel square at
     // (222, 259) of the 1x picture, 74 pixels of the 2x one (not 600 / 8).
-    const QRect piece = w->Board->ImageRect(CellAt(g, 8, 7));
+    const QRect piece = w->Board->ImageRect(ImageAt(g.S, 8, 7));
     QCOMPARE(cell(piece), Drawn("board@2x.png", QRect(444, 518, 74, 74), piece.size() * 2));
   }
 
@@ -230,13 +226,13 @@ class WindowTest : public QObject {
     VEXLAR* w = shown.W;
     QTest::mouseClick(w->CmdStart, Qt::LeftButton);
     Game& g = w->game();
-    const QRect marked = w->Board->ImageRect(CellAt(g, 3, 3));
+    const QRect marked = w->Board->ImageRect(ImageAt(g.S, 3, 3));
     QTest::mouseClick(w->Board, Qt::LeftButton, Qt::NoModifier, marked.center());
     QCOMPARE(g.S.MarkCount, std::int16_t{1});
     // The stand-in keeps the strip's size and frames: a mark differs from an unmarked cell.
     const QImage shot = OnScreen(w->Board);
     QVERIFY(shot.pixelColor(marked.center()) !=
-            shot.pixelColor(w->Board->ImageRect(CellAt(g, 5, 5)).center()));
+            shot.pixelColor(w->Board->ImageRect(ImageAt(g.S, 5, 5)).center()));
     const Pictures loaded = Pictures::Load(dir.path());
     const StripPicture& mark = loaded.Of(Clip::Mark);
     QCOMPARE(mark.Bitmap.size(), QSize(200, 150));
