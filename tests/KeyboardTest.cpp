@@ -44,6 +44,16 @@ QList<QWidget*> Round(bool back) {
 class KeyboardTest : public QObject {
   Q_OBJECT
  private slots:
+  void theKeysGoToTheGameFromTheStart() {
+    VEXLAROS main(nullptr, AssetDir());
+    ShowAtStartUp(main);
+    VEXLAR* w = main.gameWindow();
+    QVERIFY(WaitForBoard(w));
+    QVERIFY(w->isAncestorOf(QApplication::focusWidget()));  // resting on the cover
+    Key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w->Check(&PanelView::ChkAdjacency));
+  }
+
   void tabGoesRoundBothWaysWithVisibleRings() {
     Shown shown;
     VEXLAR* w = shown.W;

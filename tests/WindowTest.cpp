@@ -158,7 +158,8 @@ class WindowTest : public QObject {
     VEXLAR* w = shown.W;
     // The ticks of the check boxes, enabled and locked by a game; the disabled number boxes.
     QCheckBox* demo = w->Check(&PanelView::ChkDemo);
-    QTest::mouseClick(demo, Qt::LeftButton);
+    QTest::mouseClick(demo, Qt::LeftButton, {}, QPoint(demo->width() - 1, 1));  // all of it clicks
+    QVERIFY(demo->isChecked());
     const QRect box(4, (demo->height() - 11) / 2 + 1, 9,
                     9);  // inside the box, ground at its corner
     QVERIFY(MostContrast(demo, box, box.topLeft()) >= 4.5);
