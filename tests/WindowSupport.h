@@ -7,7 +7,6 @@
 #include <QTest>
 #include <QTimer>
 #include <cmath>
-#include <functional>
 
 #include "MainWindow.h"
 
@@ -43,23 +42,21 @@ inline void DoubleClick(QWidget* w, QPoint at) {
   QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, at);
 }
 
-// Answers the modal result box as soon as it shows (by default with Return), and keeps its text.
+// Answers the modal result box with Return as soon as it shows, and keeps its text.
 struct MessageCatcher {
   QTimer Poll;
   QString Text;
   int Boxes = 0;
   QPointer<QMessageBox> Last;  // answered already, until its loop lets it go
-  explicit MessageCatcher(std::function<void(QMessageBox*)> answer = [](QMessageBox* box) {
-    QTest::keyClick(box, Qt::Key_Return);
-  }) {
+  MessageCatcher() {
     Poll.setInterval(10);
-    QObject::connect(&Poll, &QTimer::timeout, [this, answer] {
+    QObject::connect(&Poll, &QTimer::timeout, [this] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box || !box->isVisible() || box == Last) return;
+      if (!box || box == Last) return;
       Last = box;
       Text = box->text();
       ++Boxes;
-      answer(box);
+      QTest::keyClick(box, Qt::Key_Return);
     });
     Poll.start();
   }
