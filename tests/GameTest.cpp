@@ -119,15 +119,16 @@ TEST(Clock, CountsDownInTicksHoldsWhilePausedAnimatesMarksAndShowsQuesInDemo) {
   f.Start(8, 4);
   PutQues(f.G, {"Q.......", "", "..Q.....", "", "", "", "......Q."});
   EXPECT_EQ(f.G.S.TimeBonus, 1040);
-  f.G.CellClick(f.Image(1, 1));
+  f.G.CellClick(ImageAt(f.G.S, 1, 1));
   f.G.CellClick(40);
   f.G.S.MarkFrame = 11;
   f.G.Timer1Tick();
   EXPECT_EQ(f.G.Panel.TxtScore, "1039");
   EXPECT_EQ(f.G.S.MarkFrame, 0);  // both marks showed 11, then the count wrapped
   EXPECT_EQ(f.G.Board.Images[40].Frame, 11);
-  EXPECT_EQ(f.G.Board.Images[f.Image(1, 1)].Strip, Clip::Mark);  // a marked que keeps its mark
-  EXPECT_EQ(f.G.Board.Images[f.Image(3, 3)].Strip, Clip::Glow);
+  EXPECT_EQ(f.G.Board.Images[ImageAt(f.G.S, 1, 1)].Strip,
+            Clip::Mark);  // a marked que keeps its mark
+  EXPECT_EQ(f.G.Board.Images[ImageAt(f.G.S, 3, 3)].Strip, Clip::Glow);
   f.G.PauseClick();
   f.G.Timer1Tick();  // a tick already queued does nothing
   EXPECT_EQ(f.G.S.TimeBonus, 1039);
@@ -163,7 +164,7 @@ TEST(Finish, ScoresTheDesignsExamples) {
     PutQues(f.G, {"", ".Q...Q..", "", "", "", ".Q...Q.."});
     f.G.S.ProbeCount = 9;
     f.G.S.ExitCount = 2;
-    for (auto [r, col] : c.Marks) f.G.CellClick(f.Image(r, col));
+    for (auto [r, col] : c.Marks) f.G.CellClick(ImageAt(f.G.S, r, col));
     f.G.SetVScroll1(25);  // bars moved during the game do not change its score
     f.G.FinishClick();
     EXPECT_FALSE(f.G.Panel.PendingMessage);
@@ -173,8 +174,9 @@ TEST(Finish, ScoresTheDesignsExamples) {
     EXPECT_EQ(f.G.S.SkillBonus, c.Skill);
     EXPECT_EQ(f.G.Panel.TxtScore2, Decimal(c.Skill));
     EXPECT_EQ(f.G.Panel.PendingMessage.value_or(""), c.Message);
-    EXPECT_EQ(f.G.Board.Images[f.Image(6, 6)].Strip, c.Hits == 4 ? Clip::Mark : Clip::Glow);
-    EXPECT_EQ(f.G.Board.Images[f.Image(4, 4)].Strip, c.Hits == 4 ? Clip::Board : Clip::Wrong);
+    EXPECT_EQ(f.G.Board.Images[ImageAt(f.G.S, 6, 6)].Strip, c.Hits == 4 ? Clip::Mark : Clip::Glow);
+    EXPECT_EQ(f.G.Board.Images[ImageAt(f.G.S, 4, 4)].Strip,
+              c.Hits == 4 ? Clip::Board : Clip::Wrong);
   }
 }
 

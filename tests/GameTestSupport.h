@@ -54,7 +54,6 @@ struct Fixture {
   void Start(int size, int ques);
   // Finishes the game and runs the first reveal step.
   void Finish();
-  std::int16_t Image(int row, int col) const { return ImageAt(G.S, row, col); }
 };
 
 // Lays out a board of any side directly, without the settings bars (for small worked examples).
