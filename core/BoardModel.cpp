@@ -12,6 +12,20 @@ void Assign(T& element, V& field, const V& value) {
 }
 }  // namespace
 
+Outcome OutcomeOf(const ButtonView& v) {
+  if (v.Caption.empty()) return Outcome::None;
+  switch (v.BackColour) {
+    case ColourAbsorbed:
+      return Outcome::Absorbed;
+    case ColourReflected:
+      return Outcome::Reflected;
+    case ColourPair:
+    case ColourHighlight:
+      return Outcome::Pair;
+  }
+  return Outcome::None;
+}
+
 void BoardModel::SetCaption(int i, const std::string& text) {
   Assign(Buttons[i], Buttons[i].Caption, text);
 }

@@ -35,6 +35,10 @@ struct ImageView {
 
 enum class Element : std::int8_t { Button, Image };
 
+// What a used edge button tells, as its back colour says it (a lit-up pair is still a pair).
+enum class Outcome : std::int8_t { None, Absorbed, Reflected, Pair };
+Outcome OutcomeOf(const ButtonView& v);
+
 struct BoardModel {
   std::array<ButtonView, ButtonCapacity> Buttons{};
   std::array<ImageView, ImageCapacity> Images{};

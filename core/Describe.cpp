@@ -20,15 +20,16 @@ std::string Button(const Game& g, int i) {
   const std::string where = Where(s, k) + ": ";
   if (v.Caption.empty()) return where + "not probed";
   const std::string probe = "probe " + v.Caption;
-  switch (v.BackColour) {
-    case ColourAbsorbed:
+  switch (OutcomeOf(v)) {
+    case Outcome::Absorbed:
       return where + probe + ", absorbed";
-    case ColourReflected:
+    case Outcome::Reflected:
       return where + probe + ", reflected";
-    case ColourPair:
-    case ColourHighlight:
+    case Outcome::Pair:
       return where + probe + ", pair with " + Where(s, s.Cells[k].Partner) +
              (v.BackColour == ColourHighlight ? ", lit up" : "");
+    case Outcome::None:
+      break;
   }
   return where + probe;
 }

@@ -26,6 +26,9 @@ struct Game {
   void LoadWindow();
   // First activation: builds the largest board once.
   void BuildBoardOnce(std::int32_t innerHeight, std::int32_t but0Left, std::int32_t but0Top);
+  // The window's inner height changed after the first build: the board on show, at any phase,
+  // takes the new size; the next Start lays out from it too.
+  void ResizeBoard(std::int32_t innerHeight);
   void StartGame();
   void ClearLists();
 
@@ -64,6 +67,10 @@ struct Game {
     if (Pump) Pump->ProcessEvents();
   }
   void SetAllVolumes(std::int32_t v);
+
+ private:
+  // The board square, its cell size for the board on show, and the cover, from the inner height.
+  void MeasureBoard(std::int32_t innerHeight);
 };
 
 constexpr std::int32_t SoundVolume = 0;

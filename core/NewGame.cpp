@@ -23,12 +23,9 @@ void Game::BuildBoardOnce(std::int32_t innerHeight, std::int32_t but0Left, std::
   Building = true;  // an activation during the pump below must not build again
   S.BoardLeft = static_cast<std::int16_t>(RoundEven(but0Left + 1));
   S.BoardTop = static_cast<std::int16_t>(RoundEven(but0Top + 1));
-  S.BoardSize = static_cast<std::int16_t>(RoundEven(innerHeight - 25));
-  Panel.Cover.Height = innerHeight - Panel.Cover.Top - 2;
-  Panel.Cover.Width = innerHeight - Panel.Cover.Left - 2;
   S.GridEdge = 26;
   S.GridSize = 25;
-  S.CellWidth = S.CellHeight = static_cast<std::int16_t>(RoundEven(S.BoardSize / 27.0));
+  MeasureBoard(innerHeight);
   Panel.CoverVisible = true;  // painted by the pump below, before the long build
   ProcessEvents();
   CreateBoard(*this, S.GridEdge);
@@ -36,6 +33,22 @@ void Game::BuildBoardOnce(std::int32_t innerHeight, std::int32_t but0Left, std::
   S.BoardBuilt = True;
   Building = false;
   ShowPhase(Panel, Phase::Idle);
+}
+
+void Game::MeasureBoard(std::int32_t innerHeight) {
+  S.BoardSize = static_cast<std::int16_t>(RoundEven(innerHeight - 25));
+  Panel.Cover.Height = innerHeight - Panel.Cover.Top - 2;
+  Panel.Cover.Width = innerHeight - Panel.Cover.Left - 2;
+  // The board on show keeps its size in cells: GridEdge + 1 positions a side (27 when first built).
+  S.CellWidth = S.CellHeight =
+      static_cast<std::int16_t>(RoundEven(static_cast<double>(S.BoardSize) / (S.GridEdge + 1)));
+}
+
+void Game::ResizeBoard(std::int32_t innerHeight) {
+  if (!S.BoardBuilt) return;
+  MeasureBoard(innerHeight);
+  // Places only: captions, colours, pictures, marks and the clock stay as they are.
+  LayoutBoard(*this, S.GridEdge);
 }
 
 void Game::ClearLists() {

@@ -70,13 +70,13 @@ void Count(const Player& p, const Event& e, Tally& t) {
   t.Demo += e.Kind == K::EdgeClick && p.G.Panel.ChkDemo && !s.ProbeBusy;
 }
 
-struct Outcome {
+struct SessionResult {
   std::string Failure, State;
   std::size_t Delivered = 0, Dropped = 0;
   std::int16_t Probes = 0;
 };
 
-Outcome Play(const std::vector<std::uint8_t>& bytes, Tally* t = nullptr) {
+SessionResult Play(const std::vector<std::uint8_t>& bytes, Tally* t = nullptr) {
   Player p;
   p.Bytes = bytes;
   if (t) p.OnDeliver = [&p, t](const Event& e) { Count(p, e, *t); };
@@ -95,7 +95,7 @@ TEST(RandomPlay, ThousandsOfGamesKeepEveryInvariantAndReplay) {
   std::size_t delivered = 0, dropped = 0;
   for (std::uint32_t seed = BaseSeed; seed < BaseSeed + Sessions; ++seed) {
     const std::vector<std::uint8_t> bytes = RandomSession(seed, GamesPerSession);
-    const Outcome out = Play(bytes, &t);
+    const SessionResult out = Play(bytes, &t);
     delivered += out.Delivered;
     dropped += out.Dropped;
     if (seed == BaseSeed) {  // the same bytes replay to the same game, and other bytes do not

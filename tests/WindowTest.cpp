@@ -93,10 +93,23 @@ class WindowTest : public QObject {
     const QRect reflected = w->Board->ButtonRect(Edge(g.S, Side::Left, 5));
     for (QRect r : {top8, absorbed, reflected}) click(r);
     QImage shot = OnScreen(w->Board);
-    const auto face = [&](QRect r) { return shot.pixelColor(r.topLeft() + QPoint(3, 3)); };
-    QCOMPARE(face(top8), QColor(48, 192, 255));
-    QCOMPARE(face(absorbed), QColor(0, 192, 0));
-    QCOMPARE(face(reflected), QColor(255, 0, 0));
+    const auto at = [&](QRect r, double x, double y) {
+      return shot.pixelColor(r.x() + int(x * (r.width() - 1)), r.y() + int(y * (r.height() - 1)));
+    };
+    QCOMPARE(at(top8, 0.5, 0.06), QColor(48, 192, 255));
+    QCOMPARE(at(absorbed, 0.5, 0.06), QColor(0, 192, 0));
+    QCOMPARE(at(reflected, 0.5, 0.06), QColor(255, 0, 0));
+    // Told apart without colour too: absorbed is boxed in, reflected has four dark corners, a
+    // pair two facing ones.
+    const auto dark = [&](QRect r, double x, double y) { return qGray(at(r, x, y).rgb()) < 40; };
+    for (auto [r, box, corners] :
+         {std::tuple{absorbed, true, "0000"}, {reflected, false, "1111"}, {top8, false, "1010"}}) {
+      QCOMPARE(dark(r, 0.1, 0.5) && dark(r, 0.5, 0.1) && dark(r, 0.9, 0.5), box);
+      QString seen;
+      for (auto [x, y] : {std::pair{0.03, 0.03}, {0.97, 0.03}, {0.97, 0.97}, {0.03, 0.97}})
+        seen += dark(r, x, y) ? '1' : '0';
+      QCOMPARE(seen, QString(corners));
+    }
     // Each cell shows its piece of the board picture cut for side 8; a mark turns on each tick.
     const QRect piece = w->Board->ImageRect(ImageAt(g.S, 8, 7));
     QCOMPARE(shot.copy(piece.adjusted(3, 3, -3, -3)),
@@ -180,7 +193,7 @@ class WindowTest : public QObject {
       g.Board.SetColour(i, c);
       w->Sync(true);
       const double most =
-          MostContrast(w->Board, r.adjusted(3, 3, -3, -3), r.topLeft() + QPoint(3, 3));
+          MostContrast(w->Board, r.adjusted(3, 3, -3, -3), r.center() - QPoint(0, r.height() / 3));
       QVERIFY2(most >= (c == ColourUntouched ? 4.39 : 4.5), qPrintable(QString::number(most)));
     }
   }

@@ -86,4 +86,7 @@ class BoardWidget : public QWidget {
 
 QColor FromBgr(std::int32_t bbggrr);
 
+// The outcome told by shape as well as by colour, in black over the button's face r.
+void DrawOutcomeMark(QPainter& p, const QRect& r, Outcome o);
+
 }  // namespace vexlar

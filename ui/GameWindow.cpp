@@ -246,8 +246,21 @@ void VEXLAR::showEvent(QShowEvent* e) {
 
 void VEXLAR::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
+  // Once built, the board and the panel follow every size the window takes, in every phase.
+  if (game_.S.BoardBuilt) return Run(&Game::ResizeBoard, layOut());
   // The window manager is still at work.
   if (settle_.isActive() && waitingSince_.elapsed() < MaxSettleMs) settle_.start();
+}
+
+std::int32_t VEXLAR::layOut() {
+  const WindowLayout layout = LayoutWindow(width(), height());
+  const std::vector<Placed> panel = panelPlaces();
+  std::vector<DesignPlace> places;
+  for (const Placed& p : panel) places.push_back(p.Place);
+  LayoutPanel(places, layout.PanelLeftTwips);
+  for (std::size_t i = 0; i < panel.size(); ++i) panel[i].Control->setGeometry(Pixels(places[i]));
+  Board->setGeometry(0, 0, CtrlBoxBack->x(), layout.BoardHeight);
+  return layout.BoardHeight;
 }
 
 void VEXLAR::Activate() {
@@ -257,14 +270,9 @@ void VEXLAR::Activate() {
     settle_.start();
     return;
   }
-  const WindowLayout layout = LayoutWindow(width(), height());
-  const std::vector<Placed> panel = panelPlaces();
-  std::vector<DesignPlace> places;
-  for (const Placed& p : panel) places.push_back(p.Place);
-  LayoutPanel(places, layout.PanelLeftTwips);
-  for (std::size_t i = 0; i < panel.size(); ++i) panel[i].Control->setGeometry(Pixels(places[i]));
-  Board->setGeometry(0, 0, CtrlBoxBack->x(), layout.BoardHeight);
-  Run(&Game::BuildBoardOnce, layout.BoardHeight, 150 / TwipsPerPixel, 150 / TwipsPerPixel);
+  Run(&Game::BuildBoardOnce, layOut(), 150 / TwipsPerPixel, 150 / TwipsPerPixel);
+  // The build's event pump may have seen the window change size.
+  Run(&Game::ResizeBoard, layOut());
 }
 
 void VEXLAR::ProcessEvents() {

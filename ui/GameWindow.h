@@ -73,6 +73,10 @@ class VEXLAR : public QWidget, public EventPump {
   // Every panel member in its design place, CtrlBoxBack last.
   std::vector<Placed> panelPlaces() const;
   void buildPanel();
+  // Slides the panel beside the board square this window's size gives, and sizes the board's
+  // area; returns the inner height the board is measured from. The first build and every
+  // resize lay out through here.
+  std::int32_t layOut();
   // The one way input reaches the game: run the handler, then bring the window up to date.
   template <typename Handler, typename... Args>
   void Run(Handler handler, Args... args);

@@ -31,6 +31,8 @@ VEXLAROS::VEXLAROS(SoundPort* sound, const QString& assetDir) : assetDir_(assetD
   resize(DesignArea);
   area_ = new QMdiArea(this);
   area_->setBackground(QColor(0, 0, 128));
+  // The design's own size is the least at which the board and the panel stand whole.
+  area_->setMinimumSize(DesignArea);
   setCentralWidget(area_);
 
   QMenu* help = menuBar()->addMenu("&Help");
