@@ -1,6 +1,6 @@
-// The game on a real desktop: an X server with a window manager, driven by the real mouse
-// (xdotool). Run by desktop-check.sh once per screen size.
-#include <QMdiSubWindow>
+// The game on a real desktop: an X server with a stacking (openbox) or tiling (i3) window manager,
+// driven by the real mouse (xdotool) and the window manager's own requests (wmctrl), or a Wayland
+// compositor (weston). Run by desktop-check.sh once per screen and desktop.
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
@@ -8,12 +8,18 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <climits>
 
+#include "GameTestSupport.h"
 #include "Program.h"
 
 using namespace vexlar;
+using namespace vexlar::test;
 
 namespace {
+
+const QByteArray Desktop = qgetenv("VEXLAR_DESKTOP");
+const QColor Navy(0, 0, 128), Teal(0, 128, 128);
 
 QRect Global(const QWidget* w, const QRect& r) { return r.translated(w->mapToGlobal(QPoint())); }
 QRect Global(const QWidget* w) { return Global(w, w->rect()); }
@@ -25,11 +31,22 @@ void Click(QPoint global) {
   QTest::qWait(80);
 }
 void Click(const QWidget* w, QPoint local) { Click(w->mapToGlobal(local)); }
+void Click(const QWidget* w) { Click(w, w->rect().center()); }
 
 // A part of a widget is shown whole: on the screen, and clipped by no window or control.
 bool Shown(const QWidget* w, const QRect& r) {
   return w->isVisible() && (QRegion(r) - w->visibleRegion()).isEmpty() &&
          w->screen()->geometry().contains(Global(w, r));
+}
+
+// The share of a numbered button's height that its digits stand, read from the screen: the dark
+// rows of its middle, clear of the outcome's corners and box.
+double DigitShare(const QImage& shot, const QRect& r) {
+  int top = INT_MAX, bottom = -1;
+  for (int y = r.top() + r.height() / 5; y <= r.bottom() - r.height() / 5; ++y)
+    for (int x = r.left() + r.width() * 3 / 10; x <= r.right() - r.width() * 3 / 10; ++x)
+      if (qGray(shot.pixel(x, y)) < 60) top = std::min(top, y), bottom = std::max(bottom, y);
+  return (bottom - top + 1) / double(r.height());
 }
 
 // Closes the result box with the real mouse as soon as it shows (from inside its own loop). A
@@ -46,13 +63,14 @@ struct MessageCloser {
       boxes += box != last;
       last = box;
       poll.stop();
-      QAbstractButton* ok = box->button(QMessageBox::Ok);
-      Click(ok, ok->rect().center());
+      Click(box->button(QMessageBox::Ok));
       ++clicks;
       poll.start();
     });
     poll.start();
   }
+  bool closedOne() const { return boxes == 1 && !QApplication::activeModalWidget(); }
+  QString said() const { return QString("%1 boxes, %2 clicks").arg(boxes).arg(clicks); }
 };
 
 // Clicks a bar's ▲ or ▼ until it shows the value.
@@ -73,87 +91,168 @@ class DesktopTest : public QObject {
     w = program->Main.gameWindow();
     QVERIFY(
         QTest::qWaitFor([this] { return w->game().S.BoardBuilt && !w->game().Building; }, 10000));
-    QTest::qWait(200);  // a window manager that resized late would show here
     screen = w->screen()->availableGeometry();
   }
   void cleanup() { program.reset(); }
 
   void boardAndPanelStandWholeOnTheScreen() {
-    checkPanel();
+    if (Desktop != "openbox") QSKIP("a stacking window manager's test");
+    QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), 5000);
     for (auto [side, ques] : {std::pair{8, 4}, {25, 16}}) {
       QVERIFY(SetBar(w->VScroll1, side));
       QVERIFY(SetBar(w->VScroll2, ques));
-      Click(w->CmdStart, w->CmdStart->rect().center());
+      Click(w->CmdStart);
       QTRY_COMPARE(w->game().S.GridSize, side);  // a busy machine may take a while
-      checkBoard();
+      QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), 5000);
       MessageCloser closer;
-      Click(w->CmdFinish, w->CmdFinish->rect().center());
-      QVERIFY2(QTest::qWaitFor(
-                   [&] { return closer.boxes == 1 && !QApplication::activeModalWidget(); }, 5000),
-               qPrintable(QString("%1 boxes, %2 clicks").arg(closer.boxes).arg(closer.clicks)));
+      Click(w->CmdFinish);
+      QVERIFY2(QTest::qWaitFor([&] { return closer.closedOne(); }, 5000),
+               qPrintable(closer.said()));
     }
   }
 
-  void restoringAndMaximizingKeepEveryControlReachable() {
-    Click(w->CmdStart, w->CmdStart->rect().center());
+  // Restored, given the sizes of a snapped and a small window, and maximized again through the
+  // window manager, in a running game and during the reveal: the board and the panel stand
+  // whole at every size, and the game carries on as it was.
+  void theLayoutFollowsTheWindowInEveryPhase() {
+    if (Desktop != "openbox") QSKIP("a stacking window manager's test");
     VEXLAROS& main = program->Main;
-    // The window manager restores the window, then maximizes it again.
-    main.showNormal();
-    QVERIFY(QTest::qWaitFor([&] { return !main.isMaximized(); }, 5000));
-    QTest::qWait(300);
-    QCOMPARE(main.centralWidget()->size(), QSize(9480 / 15, 6330 / 15));
-    QVERIFY(screen.contains(main.frameGeometry()));
-    main.showMaximized();
-    QVERIFY(QTest::qWaitFor([&] { return main.isMaximized(); }, 5000));
-    QTest::qWait(300);
-    checkPanel();
-    checkBoard();
+    playSome();
+    const QSize frame = main.frameGeometry().size() - main.size();
+    const auto wm = [&](const QStringList& args) {
+      QProcess::execute("wmctrl", QStringList{"-i", "-r", QString::number(main.winId())} + args);
+    };
+    for (const char* phase : {"running", "revealing"}) {
+      const QString before = values();
+      wm({"-b", "remove,maximized_vert,maximized_horz"});
+      QTRY_COMPARE_WITH_TIMEOUT(main.centralWidget()->size(), QSize(9480 / 15, 6330 / 15), 5000);
+      QVERIFY(screen.contains(main.frameGeometry()));
+      QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), 5000);
+      for (QSize size : {QSize(960, 1040), QSize(1000, 600)}) {
+        size = size.boundedTo(screen.size() - frame);
+        wm({"-e", QString("0,%1,%2,%3,%4")
+                      .arg(screen.x())
+                      .arg(screen.y())
+                      .arg(size.width())
+                      .arg(size.height())});
+        QTRY_COMPARE_WITH_TIMEOUT(main.size(), size, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), 5000);
+        QCOMPARE(values(), before);
+      }
+      wm({"-b", "add,maximized_vert,maximized_horz"});
+      QTRY_VERIFY_WITH_TIMEOUT(main.isMaximized(), 5000);
+      QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), 5000);
+      QCOMPARE(values(), before);
+      QVERIFY(phase == QString("running") ? w->Timer1.isActive() : w->Timer2.isActive());
+      if (phase != QString("running")) break;
+      MessageCloser closer;
+      Click(w->CmdFinish);
+      QVERIFY2(QTest::qWaitFor([&] { return closer.closedOne(); }, 5000),
+               qPrintable(closer.said()));
+    }
+  }
 
-    auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
-    QVERIFY(sub);
-    sub->showNormal();
-    QTest::qWait(300);
-    QCOMPARE(w->size(), QSize(9480 / 15, 6795 / 15));
-    QVERIFY(Global(main.centralWidget()).contains(Global(sub)) || screen.contains(Global(sub)));
-    // The board keeps its first build and shows clipped: its top left cells are on view.
-    QVERIFY(Shown(w->Board, w->Board->ButtonRect(1)));
-    QVERIFY(Shown(w->Board, w->Board->ImageRect(0)));
-    sub->showMaximized();
-    QTest::qWait(300);
-    checkPanel();
-    checkBoard();
+  // A tiling window manager halves the game's window for a second one beside it.
+  void tiledBesideAnotherWindow() {
+    if (Desktop != "i3") QSKIP("a tiling window manager's test");
+    QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), 5000);
+    playSome();
+    const QString before = values();
+    QWidget other;
+    other.show();
+    QTRY_VERIFY_WITH_TIMEOUT(program->Main.width() <= screen.width() / 2 + 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), 5000);
+    QCOMPARE(values(), before);
+  }
+
+  // Under a Wayland compositor the window starts maximized with the board and the panel whole.
+  void wholeUnderWayland() {
+    if (Desktop != "weston") QSKIP("a Wayland compositor's test");
+    QTest::mouseClick(w->CmdStart, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), 5000);
+    // On the compositor's own picture of the screen: the teal of the panel and of every edge
+    // button, at their full size.
+    const auto tealOnScreen = [] {
+      for (const QString& old : QDir().entryList({"wayland-screenshot-*.png"})) QFile(old).remove();
+      QProcess::execute("weston-screenshooter");
+      const QStringList shots = QDir().entryList({"wayland-screenshot-*.png"});
+      const QImage shot(shots.value(0));
+      int seen = 0;
+      for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) seen += shot.pixelColor(x, y) == Teal;
+      return seen;
+    };
+    const QRect button = w->Board->ButtonRect(1);
+    const int teal = int(4 * w->game().S.GridSize * button.width() * button.height() * 0.9 +
+                         w->CtrlBoxBack->width() * 20);
+    int seen = 0;
+    QVERIFY2(QTest::qWaitFor([&] { return (seen = tealOnScreen()) >= teal; }, 10000),
+             qPrintable(QString("%1 teal pixels of %2").arg(seen).arg(teal)));
   }
 
  private:
-  // The whole panel on the screen, right of the board area with a gap between.
-  void checkPanel() {
-    QVERIFY(Shown(w->CtrlBoxBack, w->CtrlBoxBack->rect()));
-    for (QWidget* c : {static_cast<QWidget*>(w->CmdStart), static_cast<QWidget*>(w->VScroll1),
-                       static_cast<QWidget*>(w->OptionBoxes.back().Check)})
-      QVERIFY(Shown(c, c->rect()));
-    QVERIFY(w->CtrlBoxBack->x() > w->PbxCover->geometry().right() + 2);  // a gap between
-    // Drawn on the screen, not hidden under the cover: its left column shows the panel's teal.
-    const QImage shot = w->screen()->grabWindow(0).toImage();
-    const QColor left = shot.pixelColor(Global(w->CtrlBoxBack).topLeft() + QPoint(1, 60));
-    QVERIFY2(left.green() > 100 && left.blue() > 100 && left.red() < 60, qPrintable(left.name()));
+  // A game with probes fired at the top and the left edge and two cells marked, by the mouse.
+  void playSome() {
+    Click(w->CmdStart);
+    QTRY_VERIFY(w->game().S.GridSpan > 0 && w->Board->isVisible());
+    const GameState& s = w->game().S;
+    for (int n = 1; n <= 4; ++n) {
+      Click(w->Board, w->Board->ButtonRect(Edge(s, Side::Top, n)).center());
+      Click(w->Board, w->Board->ButtonRect(Edge(s, Side::Left, n)).center());
+    }
+    for (int n : {2, 5}) Click(w->Board, w->Board->ImageRect(ImageAt(s, n, n)).center());
+    QTRY_COMPARE(s.MarkCount, std::int16_t{2});
+    QVERIFY(s.ProbeCount >= 4);  // some probes come out at buttons clicked after them
   }
 
-  // Every edge button of the board on the screen and whole, and clear of the panel.
-  void checkBoard() {
-    const QImage shot = w->screen()->grabWindow(0).toImage();
+  // What a resize must keep: outcomes, marks, the board's cursor and the focus.
+  QString values() const {
+    const Game& g = w->game();
+    QString v = QString("%1 probes, %2 marks, cursor on %3, focus on %4:")
+                    .arg(g.S.ProbeCount)
+                    .arg(g.S.MarkCount)
+                    .arg(w->Board->Cursor().Index)
+                    .arg(w->window()->focusWidget()->metaObject()->className());
+    for (const ButtonView& b : g.Board.Buttons)
+      v += QString::fromStdString(b.Caption) + QString::number(b.BackColour, 16) + " ";
+    for (const ImageView& i : g.Board.Images) v += QString::number(int(i.Strip));
+    return v;
+  }
+
+  // The first thing cut, covered, undrawn or out of proportion on the board or the panel, or
+  // nothing: the panel and every edge button whole on the screen, the buttons left of the panel,
+  // each drawn, and every caption's digits about 0.4 of its button.
+  QString fault() const {
+    for (QWidget* c : std::initializer_list<QWidget*>{w->CtrlBoxBack, w->CmdStart, w->VScroll1,
+                                                      w->OptionBoxes.back().Check})
+      if (!Shown(c, c->rect())) return QString("%1 cut").arg(c->metaObject()->className());
+    if (w->CtrlBoxBack->x() <= w->PbxCover->geometry().right() + 2) return "panel on the board";
+    const bool x11 = QGuiApplication::platformName() == "xcb";
+    const QImage shot = x11 ? w->screen()->grabWindow(0).toImage() : QImage();
+    if (x11 && shot.pixelColor(Global(w->CtrlBoxBack).topLeft() + QPoint(1, 60)) != Teal)
+      return "panel not drawn";
+    if (!w->Board->isVisible()) return {};  // under the cover
     int buttons = 0;
     for (int i = 0; i < ButtonCapacity; ++i) {
       const QRect r = w->Board->ButtonRect(i);
       if (r.isEmpty()) continue;
       ++buttons;
-      QVERIFY2(Shown(w->Board, r), qPrintable(QString("edge button %1 cut or covered").arg(i)));
-      QVERIFY(Global(w->Board, r).right() < Global(w->CtrlBoxBack).left());
+      const QString button = QString("edge button %1 at %2,%3 ").arg(i).arg(r.x()).arg(r.y());
+      if (!Shown(w->Board, r)) return button + "cut or covered";
+      if (Global(w->Board, r).right() >= Global(w->CtrlBoxBack).left())
+        return button + "in the panel";
+      if (!x11) continue;
+      const QRect on = Global(w->Board, r);
       // Its lowest row of pixels is drawn: a button face, not the window's navy.
-      const QColor c =
-          shot.pixelColor(Global(w->Board, r).bottomLeft() + QPoint(r.width() / 2, -2));
-      QVERIFY2(c != QColor(0, 0, 128), qPrintable(QString("edge button %1 not drawn").arg(i)));
+      if (shot.pixelColor(on.bottomLeft() + QPoint(r.width() / 2, -2)) == Navy)
+        return button + "not drawn";
+      const double share = DigitShare(shot, on);
+      if (!w->game().Board.Buttons[i].Caption.empty() && (share < 0.32 || share > 0.48))
+        return button + QString("digits at %1 of %2 px").arg(share, 0, 'f', 2).arg(r.height());
     }
-    QCOMPARE(buttons, 4 * w->game().S.GridSize);
+    const int expected = 4 * w->game().S.GridSize;
+    return buttons == expected ? QString()
+                               : QString("%1 edge buttons of %2").arg(buttons).arg(expected);
   }
 
   std::unique_ptr<Program> program;

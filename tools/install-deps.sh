@@ -4,7 +4,7 @@
 # Further package names on the command line are installed too (make pictures, make bench, make fuzz).
 set -euo pipefail
 needed=(g++ make cmake pkg-config libgtest-dev libsdl2-mixer-dev qt6-base-dev fonts-liberation2 xvfb xauth
-  openbox xdotool dpkg-dev file lintian appstream desktop-file-utils "$@")
+  openbox i3-wm wmctrl weston qt6-wayland xdotool dpkg-dev file lintian appstream desktop-file-utils "$@")
 missing=()
 for p in "${needed[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
