@@ -201,6 +201,34 @@ int RunApp(int argc, char** argv, const Options& o) {
   std::printf("(d) clock: standard deviation %.3f ms, shortest %.3f ms, longest %.3f ms\n", sd, *lo,
               *hi);
 
+  // Laying out anew: the game window between two sizes, each resize handled and painted at once.
+  QWidget* sub = gw->parentWidget();
+  const QSize big = sub->size(), small = big * 3 / 4;
+  constexpr int Resizes = 40;
+  const double r0 = CpuSeconds(RUSAGE_THREAD);
+  for (int n = 0; n < Resizes; ++n) {
+    sub->resize(n % 2 ? big : small);
+    gw->repaint();
+  }
+  std::printf(
+      "(e) layout anew after a resize, with its paint: %.2f ms of CPU each (%dx%d <-> %dx%d)\n",
+      1000 * (CpuSeconds(RUSAGE_THREAD) - r0) / Resizes, big.width(), big.height(), small.width(),
+      small.height());
+  sub->resize(big);
+
+  // The reveal: Finished, the result box answered from the event loop, then the animation.
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [] {
+    if (QWidget* box = QApplication::activeModalWidget()) box->close();
+  });
+  answer.start(20);
+  gw->CmdFinish->click();
+  RunFor(200);
+  answer.stop();
+  const CpuShare reveal = MeasureCpu(5000);
+  std::printf("(f) CPU during the reveal: %.2f %% of one core (UI thread %.2f %%)\n",
+              reveal.Process, reveal.UiThread);
+
   rusage u{};
   getrusage(RUSAGE_SELF, &u);
   std::printf("(c) peak resident memory: %.1f MiB\n", u.ru_maxrss / 1024.0);
