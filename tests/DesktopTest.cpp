@@ -1,6 +1,7 @@
 // The game on a real desktop: an X server with a stacking (openbox) or tiling (i3) window manager,
 // driven by the real mouse (xdotool) and the window manager's own requests (wmctrl), or a Wayland
 // compositor (weston). Run by desktop-check.sh once per screen and desktop.
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
@@ -124,6 +125,7 @@ class DesktopTest : public QObject {
     };
     for (const char* phase : {"running", "revealing"}) {
       const QString before = values();
+      QWidget* const had = QApplication::focusWidget();
       wm({"-b", "remove,maximized_vert,maximized_horz"});
       QTRY_COMPARE_WITH_TIMEOUT(main.centralWidget()->size(), QSize(9480 / 15, 6330 / 15), 5000);
       QVERIFY(screen.contains(main.frameGeometry()));
@@ -143,6 +145,16 @@ class DesktopTest : public QObject {
       QTRY_VERIFY_WITH_TIMEOUT(main.isMaximized(), 5000);
       QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), 5000);
       QCOMPARE(values(), before);
+      // The game window restored inside the main window and maximized again; it never closes
+      // alone, and the keyboard stays where it was.
+      auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+      for (bool restored : {true, false}) {
+        restored ? sub->showNormal() : sub->showMaximized();
+        QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), 5000);
+        QTRY_COMPARE(QApplication::focusWidget(), had);
+        QCOMPARE(values(), before);
+      }
+      QVERIFY(!sub->close());
       QVERIFY(phase == QString("running") ? w->Timer1.isActive() : w->Timer2.isActive());
       if (phase != QString("running")) break;
       MessageCloser closer;

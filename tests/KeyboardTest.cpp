@@ -65,11 +65,15 @@ class KeyboardTest : public QObject {
     QList<QWidget*> back = idle;
     std::reverse(back.begin() + 1, back.end());
     QCOMPARE(Round(true), back);
-    // A click on a score box hands the focus on; Start hands it to Finished, not to an option.
+    // A click on a score box hands the focus on. Start hands it to the board's first edge
+    // button, so a second quick Space fires a probe instead of finishing the game.
     QTest::mouseClick(w->TxtScore2, Qt::LeftButton);
     QTRY_COMPARE(QApplication::focusWidget(), w->CmdStart);
     Key(Qt::Key_Space);
-    QCOMPARE(QApplication::focusWidget(), w->CmdFinish);
+    Key(Qt::Key_Space);
+    QCOMPARE(QApplication::focusWidget(), w->Board);
+    QCOMPARE(w->game().S.ProbeCount, std::int16_t{1});
+    QVERIFY(w->CmdFinish->isEnabled());
     QTest::mouseClick(w->TxtScore, Qt::LeftButton);  // during a game a score box hands on to it
     QTRY_COMPARE(QApplication::focusWidget(), w->CmdFinish);
     QCOMPARE(Round(false), (QList<QWidget*>{w->CmdFinish, audio, w->Board, w->VScroll1, w->CmdPause,

@@ -1,14 +1,13 @@
 #include "AboutWindow.h"
 
-#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QUrl>
 #include <algorithm>
 #include <iterator>
 
 #include "Fonts.h"
+#include "Instructions.h"
 #include "PanelLayout.h"
 #include "Pictures.h"
 
@@ -114,8 +113,8 @@ void frmSplash::Close() {
 
 void frmSplash::clicked(QObject* control) {
   if (control == Label1) {
-    // Handed to the desktop without waiting; if nothing opens, the window closes all the same.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(assetDir_ + "/instructions.html"));
+    // Opened beside the main window, which outlives this one.
+    OpenInstructions(parentWidget() ? parentWidget() : this, assetDir_);
     Close();
     return;
   }

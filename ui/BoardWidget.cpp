@@ -23,9 +23,10 @@ QColor FromBgr(std::int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 
 namespace {
 QRect ToQRect(const Rect& r) { return QRect(r.Left, r.Top, r.Width, r.Height); }
 
-// Where the outcome's box runs inside a button of this size: its inset and its thickness.
+// Where the outcome's box runs inside a button of this size: its inset, clear of the keyboard's
+// ring along the edge, and its thickness.
 std::pair<int, int> MarkLines(QSize button) {
-  return {std::max(2, button.height() / 14), std::max(2, button.height() / 11)};
+  return {3 + button.height() / 20, std::max(2, button.height() / 11)};
 }
 
 // The caption's font on a button of this size: its digits stand about 0.4 of the button's height,
@@ -226,6 +227,15 @@ void BoardWidget::placeCursor(Spot s) {
   cursor_ = s;
   update(SpotRect(cursor_));
   if (hasFocus()) announce(cursor_, QAccessible::Focus);
+}
+
+void BoardWidget::FocusFirstEdge() {
+  for (Spot s : Spots())
+    if (s.Kind == Element::Button) {
+      placeCursor(s);
+      break;
+    }
+  setFocus(Qt::TabFocusReason);
 }
 
 void BoardWidget::moveCursor(int dx, int dy) {

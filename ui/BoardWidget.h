@@ -37,6 +37,8 @@ class BoardWidget : public QWidget {
   // The element the keyboard cursor stands on, and whether it is drawn.
   Spot Cursor() const { return cursor_; }
   bool CursorShown() const { return hasFocus() && keyboard_ && !SpotRect(cursor_).isEmpty(); }
+  // Takes the keyboard with the cursor on the first edge button in reading order.
+  void FocusFirstEdge();
   // What an element shows, in words; the window, which knows the game, provides it.
   std::function<QString(Spot)> Describe;
 

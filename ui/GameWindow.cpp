@@ -140,6 +140,7 @@ VEXLAR::VEXLAR(SoundPort* sound, const QString& assetDir, QWidget* parent)
   LblResume->hide();
   buildPanel();
 
+  qApp->installEventFilter(this);  // to see where the player puts the focus
   settle_.setSingleShot(true);
   settle_.setInterval(SettleMs);
   connect(&settle_, &QTimer::timeout, this, &VEXLAR::Activate);
@@ -239,6 +240,7 @@ QCheckBox* VEXLAR::Check(std::int16_t PanelView::*value) const {
 
 void VEXLAR::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
+  QTimer::singleShot(0, this, &VEXLAR::RestoreFocus);  // shown again after a restore
   if (game_.S.BoardBuilt || settle_.isActive()) return;
   waitingSince_.start();
   settle_.start();
@@ -275,6 +277,12 @@ void VEXLAR::Activate() {
   Run(&Game::ResizeBoard, layOut());
 }
 
+void VEXLAR::RestoreFocus() {
+  if (lastFocus_ && lastFocus_->isEnabled() && lastFocus_->isVisible() &&
+      lastFocus_ != QApplication::focusWidget())
+    lastFocus_->setFocus(Qt::OtherFocusReason);
+}
+
 void VEXLAR::ProcessEvents() {
   Sync(true);  // the probe is on screen before its sound
   QApplication::processEvents();
@@ -289,12 +297,6 @@ void VEXLAR::Sync(bool paintNow) {
   CmdPause->setEnabled(p.PauseEnabled);
   CmdFinish->setEnabled(p.FinishEnabled);
   CmdPause->setText(QString::fromStdString(p.PauseCaption));
-  // A game button that disabled itself hands the focus on as the score box after it would:
-  // Start to Finished, Finished to Start; never to an option that Space would change.
-  if ((focused == CmdStart || focused == CmdFinish) && !focused->isEnabled()) {
-    const FocusTarget t = game_.ScoreBoxFocus();
-    if (t != FocusTarget::None) (t == FocusTarget::Start ? CmdStart : CmdFinish)->setFocus();
-  }
   for (const OptionBox& o : OptionBoxes) {
     o.Check->setEnabled(Enabled(p, *o.Row));
     o.Check->setChecked(p.*(o.Row->Value) != 0);
@@ -317,6 +319,12 @@ void VEXLAR::Sync(bool paintNow) {
   if (p.CoverVisible) PbxCover->raise();
   Board->setVisible(!p.CoverVisible);  // out of reach of the keyboard and screen readers too
   LblResume->setVisible(p.ResumeVisible);
+  // A game button that disabled itself hands the focus on: Start to the board, so that a second
+  // Space fires a probe instead of finishing the game; Finished to Start, as a score box would.
+  if (focused == CmdStart && !CmdStart->isEnabled() && Board->isVisible()) Board->FocusFirstEdge();
+  if (focused == CmdFinish && !CmdFinish->isEnabled() &&
+      game_.ScoreBoxFocus() == FocusTarget::Start)
+    CmdStart->setFocus(Qt::TabFocusReason);
   for (auto [timer, on] : {std::pair{&Timer1, p.Timer1Enabled}, {&Timer2, p.Timer2Enabled}}) {
     if (timer->interval() != p.TimerInterval) timer->setInterval(p.TimerInterval);
     if (on && !timer->isActive()) timer->start();
@@ -334,17 +342,28 @@ void VEXLAR::Sync(bool paintNow) {
       QMessageBox box(QMessageBox::NoIcon, "VEXLAR", message, QMessageBox::Ok, this);
       emit MessageShown(message);
       box.exec();
+      RestoreFocus();
     });
   }
 }
 
 bool VEXLAR::eventFilter(QObject* watched, QEvent* e) {
+  // Focus the player or the game moved; where it lands while a restore hides this window, or
+  // as the window manager activates it, is not kept.
+  if (e->type() == QEvent::FocusIn && isVisible() && watched->isWidgetType() &&
+      isAncestorOf(static_cast<QWidget*>(watched))) {
+    const Qt::FocusReason why = static_cast<QFocusEvent*>(e)->reason();
+    if (why == Qt::MouseFocusReason || why == Qt::TabFocusReason || why == Qt::BacktabFocusReason ||
+        why == Qt::ShortcutFocusReason)
+      lastFocus_ = static_cast<QWidget*>(watched);
+  }
   // The score boxes are displays: the focus they get goes on to Start or Finish.
   if (e->type() == QEvent::FocusIn && (watched == TxtScore || watched == TxtScore2)) {
     const FocusTarget t = game_.ScoreBoxFocus();
     if (t != FocusTarget::None)
-      QTimer::singleShot(0, t == FocusTarget::Start ? CmdStart : CmdFinish,
-                         qOverload<>(&QWidget::setFocus));
+      QTimer::singleShot(0, this, [this, t] {
+        (t == FocusTarget::Start ? CmdStart : CmdFinish)->setFocus(Qt::TabFocusReason);
+      });
   }
   return QWidget::eventFilter(watched, e);
 }

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -32,6 +33,9 @@ class VEXLAR : public QWidget, public EventPump {
   // The first activation: lays out the panel and builds the board once. It waits until the
   // window stands on the screen at the size the window manager gave it.
   void Activate();
+  // Gives the focus back to the control that last had it, once a window over this one has
+  // closed or the window manager has restored or maximized a window.
+  void RestoreFocus();
 
   // The controls, by their design names. CmdBut and ImgBox are drawn by the board.
   BoardWidget* Board = nullptr;
@@ -84,6 +88,7 @@ class VEXLAR : public QWidget, public EventPump {
   Game game_;
   Pictures pictures_;
   bool syncing_ = false;
+  QPointer<QWidget> lastFocus_;
   QTimer settle_;               // the first activation, once the size has stopped changing
   QElapsedTimer waitingSince_;  // a window manager that never settles is not waited for
 };

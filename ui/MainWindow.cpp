@@ -1,16 +1,15 @@
 #include "MainWindow.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
-#include <QUrl>
 #include <QWindowStateChangeEvent>
 #include <cstdio>
 
 #include "AboutWindow.h"
+#include "Instructions.h"
 #include "PanelLayout.h"
 #include "Pictures.h"
 
@@ -36,27 +35,39 @@ VEXLAROS::VEXLAROS(SoundPort* sound, const QString& assetDir) : assetDir_(assetD
   setCentralWidget(area_);
 
   QMenu* help = menuBar()->addMenu("&Help");
-  help->addAction("&Instructions", this, [this] {
-    // Handed to the desktop without waiting; if nothing opens, nothing changes.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(assetDir_ + "/instructions.html"));
-  });
+  help->addAction("&Instructions", this, [this] { OpenInstructions(this, assetDir_); });
   help->addSeparator();
   help->addAction("&About", this, [this] {
     frmSplash about(assetDir_, this);  // made afresh, so the animation starts from its beginning
     about.exec();
+    game_->RestoreFocus();
   });
 
   game_ = new VEXLAR(sound, assetDir);
-  QMdiSubWindow* sub = area_->addSubWindow(game_);
+  // The game window closes only with the program: no close button, and no other way to close it.
+  QMdiSubWindow* sub =
+      area_->addSubWindow(game_, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                     Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint);
+  sub->installEventFilter(this);
   sub->setWindowIcon(windowIcon());
   // Restored, the game window takes its design size at the area's top left.
   sub->setGeometry(QRect(QPoint(), game_->size().grownBy(sub->contentsMargins())));
   sub->showMaximized();
 }
 
+bool VEXLAROS::eventFilter(QObject* watched, QEvent* e) {
+  if (e->type() == QEvent::Close && watched != this) {
+    e->ignore();  // the sub-window's menu and Ctrl+F4 would close the game window alone
+    return true;
+  }
+  if (e->type() == QEvent::WindowStateChange) QTimer::singleShot(0, game_, &VEXLAR::RestoreFocus);
+  return QMainWindow::eventFilter(watched, e);
+}
+
 void VEXLAROS::changeEvent(QEvent* e) {
   QMainWindow::changeEvent(e);
   if (e->type() != QEvent::WindowStateChange) return;
+  QTimer::singleShot(0, game_, &VEXLAR::RestoreFocus);
   const Qt::WindowStates was = static_cast<QWindowStateChangeEvent*>(e)->oldState();
   if ((was & Qt::WindowMaximized) && windowState() == Qt::WindowNoState)
     QTimer::singleShot(0, this, &VEXLAROS::ShowDesignSize);

@@ -17,6 +17,7 @@ class VEXLAROS : public QMainWindow {
  protected:
   // Restored from maximized, the window takes its design size, centred on the screen.
   void changeEvent(QEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
   void ShowDesignSize();
