@@ -47,7 +47,7 @@ VEXLAROS::VEXLAROS(SoundPort* sound, const QString& assetDir) : assetDir_(assetD
   // The game window closes only with the program: no close button, and no other way to close it.
   QMdiSubWindow* sub =
       area_->addSubWindow(game_, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                     Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint);
+                                     Qt::WindowMinMaxButtonsHint);
   sub->installEventFilter(this);
   sub->setWindowIcon(windowIcon());
   // Restored, the game window takes its design size at the area's top left.
