@@ -5,9 +5,6 @@ include(GNUInstallDirs)
 set(VEXLAR_APP_ID io.github.vexlar.VEXLAR)
 set(VEXLAR_MAINTAINER "The VEXLAR Developers <vexlar@example.org>" CACHE STRING
     "Maintainer field of the Debian package")
-set(VEXLAR_SCREENSHOT_URL
-    https://raw.githubusercontent.com/vexlar/vexlar/main/docs/screenshot.png CACHE STRING
-    "Where software centres fetch the screenshot from (AppStream wants an https address)")
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/vexlar.metainfo.xml.in
                ${CMAKE_BINARY_DIR}/${VEXLAR_APP_ID}.metainfo.xml @ONLY)
