@@ -10,12 +10,8 @@ enum class Heading : std::int8_t { Up, Down, Left, Right };
 
 // Traces a probe from border position start; sets ProbeHit, returns the outcome position.
 std::int16_t TraceProbe(Game& g, std::int16_t start);
-// Continues a trace in cell p heading h; what TraceUp/Down/Left/Right do, as one loop.
+// Continues a trace in cell p heading h: the four direction tracers as one loop.
 std::int16_t TraceFrom(Game& g, std::int16_t p, Heading h);
-inline std::int16_t TraceUp(Game& g, std::int16_t p) { return TraceFrom(g, p, Heading::Up); }
-inline std::int16_t TraceDown(Game& g, std::int16_t p) { return TraceFrom(g, p, Heading::Down); }
-inline std::int16_t TraceLeft(Game& g, std::int16_t p) { return TraceFrom(g, p, Heading::Left); }
-inline std::int16_t TraceRight(Game& g, std::int16_t p) { return TraceFrom(g, p, Heading::Right); }
 
 // Counts, traces and shows one probe fired from edge button index.
 void FireProbe(Game& g, std::int16_t index);

@@ -10,15 +10,11 @@
 #include "Instructions.h"
 #include "PanelLayout.h"
 #include "Pictures.h"
+#include "Twips.h"
 
 namespace vexlar {
 
 namespace {
-
-QRect Px(int left, int top, int width, int height) {
-  return QRect(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
-               height / TwipsPerPixel);
-}
 
 // A transparent label in its design place; sized labels shrink to their text around their anchor.
 QLabel* Text(QWidget* parent, const QString& caption, QRect place, const QFont& font,
@@ -51,42 +47,42 @@ frmSplash::frmSplash(const QString& assetDir, QWidget* parent)
   setFixedSize(7380 / TwipsPerPixel, 4245 / TwipsPerPixel);
 
   Frame1 = new QFrame(this);
-  Frame1->setGeometry(Px(105, 60, 7170, 4035));
+  Frame1->setGeometry(Pixels({105, 60, 7170, 4035}));
   Frame1->setFrameShape(QFrame::Box);
   Frame1->setStyleSheet(".QFrame{background:black;border:1px solid #808080;}");  // not its labels
 
   ShockwaveFlash1 = new AnimationPlayer(Frame1);
-  ShockwaveFlash1->setGeometry(Px(240, 885, 3810, 2865));
+  ShockwaveFlash1->setGeometry(Pixels({240, 885, 3810, 2865}));
   ShockwaveFlash1->hide();
 
   const QFont title = DesignFont("Arial Black", 27.75, true);
   // The navy copy lies behind, 75 twips right and 30 down: the title's drop shadow.
-  Label2 = Text(Frame1, "VEXLAR", Px(4320, 735, 2670, 750), title, QColor(0, 0, 128), Qt::AlignLeft,
-                false);
-  Label3 = Text(Frame1, "VEXLAR", Px(4245, 705, 2670, 750), title, QColor(0, 0, 176), Qt::AlignLeft,
-                false);
+  Label2 = Text(Frame1, "VEXLAR", Pixels({4320, 735, 2670, 750}), title, QColor(0, 0, 128),
+                Qt::AlignLeft, false);
+  Label3 = Text(Frame1, "VEXLAR", Pixels({4245, 705, 2670, 750}), title, QColor(0, 0, 176),
+                Qt::AlignLeft, false);
   lblCompanyProduct =
-      Text(Frame1, "The VEXLAR Developers", Px(255, 195, 6585, 435), DesignFont("Arial", 18, true),
-           QColor(255, 255, 0), Qt::AlignHCenter, true);
-  lblPlatform = Text(Frame1, "Win9x/NT/2000", Px(4605, 2340, 2250, 360),
+      Text(Frame1, "The VEXLAR Developers", Pixels({255, 195, 6585, 435}),
+           DesignFont("Arial", 18, true), QColor(255, 255, 0), Qt::AlignHCenter, true);
+  lblPlatform = Text(Frame1, "Win9x/NT/2000", Pixels({4605, 2340, 2250, 360}),
                      DesignFont("Arial", 15.75, true), QColor(192, 255, 192), Qt::AlignRight, true);
   Image1 = new QLabel(Frame1);
-  Image1->setGeometry(Px(4605, 2775, 480, 480));
+  Image1->setGeometry(Pixels({4605, 2775, 480, 480}));
   Image1->setPixmap(GameIcon(assetDir).pixmap(QSize(32, 32), Image1->devicePixelRatio()));
   Image1->setScaledContents(true);
-  lblVersion = Text(Frame1, "Beta Program", Px(5280, 2715, 1575, 285),
+  lblVersion = Text(Frame1, "Beta Program", Pixels({5280, 2715, 1575, 285}),
                     DesignFont("Arial", 12, true), QColor(255, 0, 0), Qt::AlignRight, true);
   const QFont small = DesignFont("Arial", 8.25, false);
-  lblText1 = Text(Frame1, "Probe the board, find the ques", Px(4500, 3075, 2415, 255), small,
+  lblText1 = Text(Frame1, "Probe the board, find the ques", Pixels({4500, 3075, 2415, 255}), small,
                   QColor(224, 224, 224), Qt::AlignRight, false);
-  lblText2 = Text(Frame1, "Made with Qt", Px(5460, 3270, 1455, 255), small, QColor(224, 224, 224),
-                  Qt::AlignRight, false);
-  lblWarning = Text(Frame1, "$5.00 Donation Requested", Px(4620, 3495, 2295, 195), small, Qt::white,
-                    Qt::AlignRight, false);
-  Label1 = Text(Frame1, "How to play: instructions.html", Px(3930, 3720, 2985, 195), small,
+  lblText2 = Text(Frame1, "Made with Qt", Pixels({5460, 3270, 1455, 255}), small,
+                  QColor(224, 224, 224), Qt::AlignRight, false);
+  lblWarning = Text(Frame1, "$5.00 Donation Requested", Pixels({4620, 3495, 2295, 195}), small,
+                    Qt::white, Qt::AlignRight, false);
+  Label1 = Text(Frame1, "How to play: instructions.html", Pixels({3930, 3720, 2985, 195}), small,
                 QColor(255, 255, 192), Qt::AlignRight, false);
   Command1 = new QPushButton("Close About", Frame1);
-  Command1->setGeometry(Px(4275, 1560, 2550, 585));
+  Command1->setGeometry(Pixels({4275, 1560, 2550, 585}));
   Command1->setFont(DesignFont("MS Sans Serif", 8.25, false));
   connect(Command1, &QPushButton::clicked, this, &frmSplash::Close);
 

@@ -15,7 +15,6 @@ class AnimationPlayer : public QWidget {
   void Stop();
   bool Playing() const { return movie_.state() == QMovie::Running; }
   int FrameNumber() const { return movie_.currentFrameNumber(); }
-  const QMovie& Movie() const { return movie_; }
 
  protected:
   void paintEvent(QPaintEvent* e) override;

@@ -14,6 +14,7 @@
 #include "FocusRing.h"
 #include "Fonts.h"
 #include "PanelLayout.h"
+#include "Twips.h"
 
 namespace vexlar {
 
@@ -24,11 +25,6 @@ namespace {
 constexpr int SettleMs = 100, MaxSettleMs = 3000;
 
 QString Css(std::int32_t bgr) { return FromBgr(bgr).name(); }
-
-QRect Pixels(const DesignPlace& d) {
-  return QRect(qRound(d.Left / TwipsPerPixel), d.Top / TwipsPerPixel, d.Width / TwipsPerPixel,
-               d.Height / TwipsPerPixel);
-}
 
 // A label with its colours and font; a negative back colour draws only the text.
 QLabel* Label(QWidget* parent, const char* caption, std::int32_t back, std::int32_t fore,

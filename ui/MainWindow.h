@@ -12,7 +12,6 @@ class VEXLAROS : public QMainWindow {
  public:
   VEXLAROS(SoundPort* sound, const QString& assetDir);
   VEXLAR* gameWindow() const { return game_; }
-  QMdiArea* area() const { return area_; }
 
  protected:
   // Restored from maximized, the window takes its design size, centred on the screen.
