@@ -1,5 +1,6 @@
 #include <cfenv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 #include "Types.h"
@@ -7,6 +8,8 @@
 namespace vexlar {
 
 std::string Decimal(std::int32_t value) { return std::to_string(value); }
+
+void Complain(const std::string& what) { std::fprintf(stderr, "VEXLAR: %s\n", what.c_str()); }
 
 double LeadingNumber(const std::string& text) {
   // Leading blanks are skipped; anything after the number is ignored.

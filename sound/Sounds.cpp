@@ -11,8 +11,6 @@ namespace vexlar {
 
 namespace {
 
-void Complain(const std::string& what) { std::fprintf(stderr, "VEXLAR: %s\n", what.c_str()); }
-
 // Counts the bytes the mixer takes from a channel, so a test can tell where a sound stands.
 void CountBytes(int, void*, int len, void* udata) {
   static_cast<Sounds::Slot*>(udata)->Bytes += static_cast<std::uint64_t>(len);

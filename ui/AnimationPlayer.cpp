@@ -2,7 +2,8 @@
 
 #include <QFileInfo>
 #include <QPainter>
-#include <cstdio>
+
+#include "Types.h"
 
 namespace vexlar {
 
@@ -26,8 +27,8 @@ AnimationPlayer::AnimationPlayer(QWidget* parent) : QWidget(parent) {
 void AnimationPlayer::Refuse(const QString& path, const QString& why) {
   valid_ = false;
   movie_.stop();
-  std::fprintf(stderr, "VEXLAR: cannot play the animation %s, showing black: %s\n",
-               qPrintable(path), qPrintable(why));
+  Complain("cannot play the animation " + path.toStdString() +
+           ", showing black: " + why.toStdString());
   update();
 }
 

@@ -6,7 +6,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
-#include <cstdio>
 
 #include "AboutWindow.h"
 #include "Instructions.h"
@@ -24,8 +23,8 @@ VEXLAROS::VEXLAROS(SoundPort* sound, const QString& assetDir) : assetDir_(assetD
   setWindowTitle("VEXLAR");
   const QIcon icon = GameIcon(assetDir);
   if (icon.isNull())
-    std::fprintf(stderr, "VEXLAR: cannot use the icon %s, going without it\n",
-                 qPrintable(assetDir + "/vexlar.png"));
+    Complain("cannot use the icon " + (assetDir + "/vexlar.png").toStdString() +
+             ", going without it");
   setWindowIcon(icon);
   resize(DesignArea);
   area_ = new QMdiArea(this);

@@ -5,7 +5,6 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
-#include <cstdio>
 
 namespace vexlar {
 
@@ -86,8 +85,7 @@ Pictures Pictures::Load(const QString& dir) {
       const char* why = !QFile::exists(path) ? "no such file"
                         : s.Bitmap.isNull()  ? "not a readable picture"
                                              : "not of the expected size";
-      std::fprintf(stderr, "VEXLAR: cannot use the picture %s, drawing it plainly: %s\n",
-                   qPrintable(path), why);
+      Complain("cannot use the picture " + path.toStdString() + ", drawing it plainly: " + why);
       s.Bitmap = PlainPicture(f);
     }
     s.Cut = PictureStrip{s.Bitmap.width(), s.Bitmap.height(), f.Rows, f.Cols};
