@@ -73,7 +73,7 @@ frmSplash::frmSplash(const QString& assetDir, QWidget* parent)
   lblVersion = Text(Frame1, "Beta Program", Pixels({5280, 2715, 1575, 285}),
                     DesignFont("Arial", 12, true), QColor(255, 0, 0), Qt::AlignRight, true);
   const QFont small = DesignFont("Arial", 8.25, false);
-  lblText1 = Text(Frame1, "Probe the board, find the ques", Pixels({4500, 3075, 2415, 255}), small,
+  lblText1 = Text(Frame1, "Find the ques", Pixels({4500, 3075, 2415, 255}), small,
                   QColor(224, 224, 224), Qt::AlignRight, false);
   lblText2 = Text(Frame1, "Made with Qt", Pixels({5460, 3270, 1455, 255}), small,
                   QColor(224, 224, 224), Qt::AlignRight, false);
