@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -101,6 +102,17 @@ class AboutTest : public QObject {
     QTest::mousePress(d.lblVersion, Qt::LeftButton);
     QTest::mouseRelease(d.Label3, Qt::LeftButton);
     QVERIFY(d.isVisible() && d.ShockwaveFlash1->Playing());
+  }
+
+  void noTextLiesUnderTheIcon() {
+    frmSplash d(AssetDir());
+    d.show();
+    for (QLabel* l : d.Frame1->findChildren<QLabel*>()) {
+      if (l->text().isEmpty()) continue;
+      const QRect text = QStyle::alignedRect(Qt::LeftToRight, l->alignment(),
+                                             l->fontMetrics().size(0, l->text()), l->geometry());
+      QVERIFY2(!text.intersects(d.Image1->geometry()), qPrintable(l->text()));
+    }
   }
 
   void aMissingOrBrokenAnimationLeavesABlackArea() {
