@@ -158,11 +158,6 @@ class AboutTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  AboutTest t;
-  return QTest::qExec(&t, argc, argv);
-}
+QTEST_MAIN(AboutTest)
 
 #include "AboutTest.moc"

@@ -275,10 +275,6 @@ class DesktopTest : public QObject {
   QRect screen;
 };
 
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  DesktopTest t;
-  return QTest::qExec(&t, argc, argv);
-}
+QTEST_MAIN(DesktopTest)
 
 #include "DesktopTest.moc"

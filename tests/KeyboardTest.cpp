@@ -186,11 +186,6 @@ class KeyboardTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  KeyboardTest t;
-  return QTest::qExec(&t, argc, argv);
-}
+QTEST_MAIN(KeyboardTest)
 
 #include "KeyboardTest.moc"

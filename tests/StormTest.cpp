@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -235,13 +234,6 @@ void StormTest::randomInputKeepsEveryInvariant() {
     QVERIFY2(n_[what] >= 5, what);
 }
 
-int main(int argc, char** argv) {
-  QTemporaryDir runtime;  // the platform wants a private runtime directory
-  qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  StormTest t;
-  return QTest::qExec(&t, argc, argv);
-}
+QTEST_MAIN(StormTest)
 
 #include "StormTest.moc"
