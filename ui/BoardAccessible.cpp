@@ -7,11 +7,29 @@ namespace vexlar {
 
 namespace {
 
-// One edge button or cell image; it has no object of its own, the board draws it.
-class ElementAccessible : public QAccessibleInterface {
+using Spot = BoardWidget::Spot;
+
+int GridSize(const BoardWidget* board) { return board->Positions ? board->Positions->GridSize : 0; }
+
+bool OnScreen(const BoardWidget* board, Spot s) {
+  return board->isVisible() && board->Positions && !board->SpotRect(s).isEmpty();
+}
+
+// The row and column of the table that an element stands at.
+std::pair<int, int> RowColumn(const GameState& g, Spot s) {
+  const auto i = static_cast<std::int16_t>(s.Index);
+  const CellRec& c = g.Cells[s.Kind == Element::Button ? g.ButtonPos(i) : g.ImagePos(i)];
+  return {c.Row, c.Col};
+}
+
+// One edge button or cell image of the board on show; it has no object of its own, the board
+// draws it.
+class ElementAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
  public:
-  ElementAccessible(BoardWidget* board, BoardWidget::Spot s) : board_(board), spot_(s) {}
-  bool isValid() const override { return board_; }
+  ElementAccessible(BoardWidget* board, Spot s) : board_(board), spot_(s), size_(GridSize(board)) {}
+  bool isValid() const override {
+    return board_ && GridSize(board_) == size_ && OnScreen(board_, spot_);
+  }
   QObject* object() const override { return nullptr; }
   QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
   QAccessibleInterface* parent() const override {
@@ -22,14 +40,13 @@ class ElementAccessible : public QAccessibleInterface {
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QString text(QAccessible::Text t) const override {
-    return t == QAccessible::Name && board_ && board_->Describe ? board_->Describe(spot_)
-                                                                : QString();
+    return t == QAccessible::Name && isValid() && board_->Describe ? board_->Describe(spot_)
+                                                                   : QString();
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
-    if (!board_) return {};
-    const QRect r = board_->SpotRect(spot_);
-    return r.translated(board_->mapToGlobal(QPoint()));
+    if (!isValid()) return {};
+    return board_->SpotRect(spot_).translated(board_->mapToGlobal(QPoint()));
   }
   QAccessible::Role role() const override {
     return spot_.Kind == Element::Button ? QAccessible::Button : QAccessible::Cell;
@@ -37,14 +54,32 @@ class ElementAccessible : public QAccessibleInterface {
   QAccessible::State state() const override {
     QAccessible::State s;
     s.focusable = true;
-    s.invisible = !board_ || board_->SpotRect(spot_).isEmpty();
-    s.focused = board_ && board_->hasFocus() && board_->Cursor() == spot_;
+    s.invisible = !isValid();
+    s.focused = !s.invisible && board_->hasFocus() && board_->Cursor() == spot_;
     return s;
   }
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TableCellInterface)
+      return static_cast<QAccessibleTableCellInterface*>(this);
+    return nullptr;
+  }
+
+  bool isSelected() const override { return false; }
+  QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+  QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+  int rowIndex() const override { return rowColumn().first; }
+  int columnIndex() const override { return rowColumn().second; }
+  int rowExtent() const override { return 1; }
+  int columnExtent() const override { return 1; }
+  QAccessibleInterface* table() const override { return parent(); }
 
  private:
+  std::pair<int, int> rowColumn() const {
+    return board_ && board_->Positions ? RowColumn(*board_->Positions, spot_) : std::pair(-1, -1);
+  }
   QPointer<BoardWidget> board_;
-  BoardWidget::Spot spot_;
+  Spot spot_;
+  int size_;
 };
 
 }  // namespace
@@ -52,19 +87,27 @@ class ElementAccessible : public QAccessibleInterface {
 BoardAccessible::BoardAccessible(BoardWidget* board)
     : QAccessibleWidget(board, QAccessible::Table, "Board") {}
 
-BoardAccessible::~BoardAccessible() {
-  for (const auto& [spot, id] : elements_) QAccessible::deleteAccessibleInterface(id);
+BoardAccessible::~BoardAccessible() { forget(); }
+
+void* BoardAccessible::interface_cast(QAccessible::InterfaceType t) {
+  if (t == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
+  return QAccessibleWidget::interface_cast(t);
 }
 
-int BoardAccessible::childCount() const { return static_cast<int>(board()->Spots().size()); }
+std::vector<Spot> BoardAccessible::shown() const {
+  if (!board()->isVisible() || !board()->Positions) return {};
+  return board()->Spots();
+}
+
+int BoardAccessible::childCount() const { return static_cast<int>(shown().size()); }
 
 QAccessibleInterface* BoardAccessible::child(int index) const {
-  const std::vector<BoardWidget::Spot> all = board()->Spots();
+  const std::vector<Spot> all = shown();
   return index >= 0 && index < static_cast<int>(all.size()) ? Element(all[index]) : nullptr;
 }
 
 int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const {
-  const std::vector<BoardWidget::Spot> all = board()->Spots();
+  const std::vector<Spot> all = shown();
   for (std::size_t i = 0; i < all.size(); ++i)
     if (Element(all[i]) == child) return static_cast<int>(i);
   return -1;
@@ -72,16 +115,39 @@ int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const {
 
 QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
   const QPoint at = board()->mapFromGlobal(QPoint(x, y));
-  for (BoardWidget::Spot s : board()->Spots())
+  for (Spot s : shown())
     if (board()->SpotRect(s).contains(at)) return Element(s);
   return nullptr;
 }
 
 QAccessibleInterface* BoardAccessible::focusChild() const {
-  return board()->hasFocus() && board()->Cursor().Index >= 0 ? Element(board()->Cursor()) : nullptr;
+  const Spot at = board()->Cursor();
+  return board()->hasFocus() && OnScreen(board(), at) ? Element(at) : nullptr;
 }
 
-QAccessibleInterface* BoardAccessible::Element(BoardWidget::Spot s) const {
+int BoardAccessible::rowCount() const {
+  return board()->isVisible() && board()->Positions ? board()->Positions->GridSpan : 0;
+}
+
+QAccessibleInterface* BoardAccessible::cellAt(int row, int column) const {
+  const int span = rowCount();
+  if (row < 0 || column < 0 || row >= span || column >= span) return nullptr;
+  const GameState& g = *board()->Positions;
+  const CellRec& c =
+      g.Cells[g.Pos(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column))];
+  // A corner answers with its hidden button, never valid: clients read it as empty, and Qt's
+  // bridge, which uses the answer unchecked, has a cell to read.
+  return Element(c.IsButton ? Spot{Element::Button, c.But} : Spot{Element::Image, c.Box});
+}
+
+void BoardAccessible::forget() const {
+  for (const auto& [spot, id] : elements_) QAccessible::deleteAccessibleInterface(id);
+  elements_.clear();
+}
+
+QAccessibleInterface* BoardAccessible::Element(Spot s) const {
+  // A board of another size has other elements: those of the last one are gone.
+  if (const int size = GridSize(board()); size != size_) forget(), size_ = size;
   const std::pair key(static_cast<int>(s.Kind), s.Index);
   auto found = elements_.find(key);
   if (found == elements_.end())
@@ -103,7 +169,7 @@ void InstallBoardAccessibility() {
 }
 
 void Announce(BoardWidget* board, BoardWidget::Spot s, QAccessible::Event what) {
-  if (s.Index < 0 || !QAccessible::isActive()) return;  // nobody listens: spare the work
+  if (!QAccessible::isActive() || !OnScreen(board, s)) return;  // nobody hears, or nothing shows
   if (auto* a = dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(board))) {
     QAccessibleEvent e(a->Element(s), what);
     QAccessible::updateAccessibility(&e);

@@ -41,6 +41,8 @@ class BoardWidget : public QWidget {
   void FocusFirstEdge();
   // What an element shows, in words; the window, which knows the game, provides it.
   std::function<QString(Spot)> Describe;
+  // The game's positions, by which the board reads as rows and columns; the window provides them.
+  const GameState* Positions = nullptr;
 
  signals:
   void EdgePressed(int index);

@@ -118,6 +118,7 @@ VEXLAR::VEXLAR(SoundPort* sound, const QString& assetDir, QWidget* parent)
   Board->Describe = [this](BoardWidget::Spot s) {
     return QString::fromStdString(vexlar::Describe(game_, s.Kind, s.Index));
   };
+  Board->Positions = &game_.S;
   connect(Board, &BoardWidget::EdgePressed, this,
           [this](int i) { Run(&Game::EdgeButtonPress, static_cast<std::int16_t>(i)); });
   connect(Board, &BoardWidget::EdgeClicked, this,
