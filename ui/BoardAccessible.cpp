@@ -22,9 +22,17 @@ std::pair<int, int> RowColumn(const GameState& g, Spot s) {
   return {c.Row, c.Col};
 }
 
+// Held down, an end of a pair lights both ends; the click that follows lets them go.
+const QString& HoldAction() {
+  static const QString name = QStringLiteral("Hold");
+  return name;
+}
+
 // One edge button or cell image of the board on show; it has no object of its own, the board
 // draws it.
-class ElementAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class ElementAccessible : public QAccessibleInterface,
+                          public QAccessibleActionInterface,
+                          public QAccessibleTableCellInterface {
  public:
   ElementAccessible(BoardWidget* board, Spot s) : board_(board), spot_(s), size_(GridSize(board)) {}
   bool isValid() const override {
@@ -59,10 +67,32 @@ class ElementAccessible : public QAccessibleInterface, public QAccessibleTableCe
     return s;
   }
   void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::ActionInterface) return static_cast<QAccessibleActionInterface*>(this);
     if (t == QAccessible::TableCellInterface)
       return static_cast<QAccessibleTableCellInterface*>(this);
     return nullptr;
   }
+
+  QStringList actionNames() const override {
+    if (!isValid()) return {};
+    return paired() ? QStringList{pressAction(), HoldAction()} : QStringList{pressAction()};
+  }
+  QString localizedActionDescription(const QString& name) const override {
+    if (name == HoldAction()) return "Holds the button down: both ends of its pair light up";
+    return QAccessibleActionInterface::localizedActionDescription(name);
+  }
+  void doAction(const QString& name) override {
+    if (!actionNames().contains(name)) return;
+    const bool hold = name == HoldAction();
+    // From the event loop, as a mouse click comes, once the client has had its answer.
+    QMetaObject::invokeMethod(
+        board_,
+        [board = board_, s = spot_, hold] {
+          hold ? board->HoldElement(s) : board->ClickElement(s);
+        },
+        Qt::QueuedConnection);
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
   bool isSelected() const override { return false; }
   QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
@@ -77,6 +107,13 @@ class ElementAccessible : public QAccessibleInterface, public QAccessibleTableCe
   std::pair<int, int> rowColumn() const {
     return board_ && board_->Positions ? RowColumn(*board_->Positions, spot_) : std::pair(-1, -1);
   }
+  // An edge button where a probe went in and came out at another one.
+  bool paired() const {
+    if (spot_.Kind != Element::Button) return false;
+    const GameState& g = *board_->Positions;
+    return g.Cells[g.ButtonPos(static_cast<std::int16_t>(spot_.Index))].Partner > 0;
+  }
+
   QPointer<BoardWidget> board_;
   Spot spot_;
   int size_;

@@ -1,6 +1,6 @@
 // The board for screen readers: a table of the ring of edge buttons around the cells, with one
-// accessible child for each element on screen, named by where it lies and what it shows, and
-// told about when either changes.
+// accessible child for each element on screen, named by where it lies and what it shows, that
+// can be clicked (an end of a pair held down too), and told about when either changes.
 #pragma once
 #include <QAccessibleWidget>
 #include <map>

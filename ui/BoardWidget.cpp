@@ -274,6 +274,19 @@ void BoardWidget::click(Spot s) {
     emit CellClicked(s.Index);
 }
 
+void BoardWidget::ClickElement(Spot s) {
+  if (SpotRect(s).isEmpty()) return;
+  placeCursor(s);
+  if (s.Kind == Element::Button) emit EdgePressed(s.Index);
+  click(s);
+}
+
+void BoardWidget::HoldElement(Spot s) {
+  if (s.Kind != Element::Button || SpotRect(s).isEmpty()) return;
+  placeCursor(s);
+  emit EdgePressed(s.Index);
+}
+
 void BoardWidget::keyPressEvent(QKeyEvent* e) {
   keyboard_ = true;
   placeCursor(cursor_);
@@ -295,9 +308,8 @@ void BoardWidget::keyPressEvent(QKeyEvent* e) {
       return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      if (e->isAutoRepeat() || at.Index < 0) return;
-      if (at.Kind == Element::Button) emit EdgePressed(at.Index);
-      return click(at);
+      if (e->isAutoRepeat()) return;
+      return ClickElement(at);
     default:
       QWidget::keyPressEvent(e);
   }

@@ -43,6 +43,10 @@ class BoardWidget : public QWidget {
   std::function<QString(Spot)> Describe;
   // The game's positions, by which the board reads as rows and columns; the window provides them.
   const GameState* Positions = nullptr;
+  // What assistive technology does to an element, by the mouse's path: a click, or an edge button
+  // held down (the click that follows lets it go).
+  void ClickElement(Spot s);
+  void HoldElement(Spot s);
 
  signals:
   void EdgePressed(int index);
