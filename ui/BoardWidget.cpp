@@ -217,7 +217,7 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* e) {
   }
 }
 
-void BoardWidget::placeCursor(Spot s) {
+void BoardWidget::placeCursor(Spot s, bool tell) {
   if (SpotRect(s).isEmpty()) {
     const std::vector<Spot> all = Spots();
     s = all.empty() ? Spot{} : all.front();
@@ -226,7 +226,7 @@ void BoardWidget::placeCursor(Spot s) {
   update(SpotRect(cursor_));
   cursor_ = s;
   update(SpotRect(cursor_));
-  if (hasFocus()) announce(cursor_, QAccessible::Focus);
+  if (tell && hasFocus()) announce(cursor_, QAccessible::Focus);
 }
 
 void BoardWidget::FocusFirstEdge() {
@@ -324,9 +324,14 @@ void BoardWidget::keyReleaseEvent(QKeyEvent* e) {
 
 void BoardWidget::focusInEvent(QFocusEvent* e) {
   keyboard_ = e->reason() != Qt::MouseFocusReason;
-  placeCursor(cursor_);
+  placeCursor(cursor_, false);
   update(SpotRect(cursor_));
-  if (keyboard_) announce(cursor_, QAccessible::Focus);
+  // Qt tells of the board itself after this returns; the element under the cursor comes last.
+  if (keyboard_) QMetaObject::invokeMethod(this, &BoardWidget::tellFocus, Qt::QueuedConnection);
+}
+
+void BoardWidget::tellFocus() {
+  if (hasFocus()) announce(cursor_, QAccessible::Focus);
 }
 
 void BoardWidget::focusOutEvent(QFocusEvent*) {

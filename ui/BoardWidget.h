@@ -69,11 +69,15 @@ class BoardWidget : public QWidget {
  private:
   // A press of any mouse button; cells: whether a cell under it may be clicked by its release.
   void press(QMouseEvent* e, bool cells);
-  // Puts the cursor on an element, or on the first one when it stands on none.
-  void placeCursor(Spot s);
+  // Puts the cursor on an element, or on the first one when it stands on none; tell: announces
+  // the move while the board has the focus.
+  void placeCursor(Spot s, bool tell = true);
   // Moves the cursor to the nearest element that way, round to the far end of its line if none.
   void moveCursor(int dx, int dy);
   void click(Spot s);
+  // Tells assistive technology that the cursor stands on its element, once Qt has told that the
+  // board took the focus.
+  void tellFocus();
   // Tells whoever listens that the cursor came to s (Focus) or that s shows something else
   // (NameChanged); a new frame of the same thing is not news.
   void announce(Spot s, QAccessible::Event what);
