@@ -14,6 +14,7 @@
 #include "FocusRing.h"
 #include "Fonts.h"
 #include "PanelLayout.h"
+#include "QuietText.h"
 #include "Twips.h"
 
 namespace vexlar {
@@ -159,6 +160,7 @@ void VEXLAR::buildPanel() {
   TxtScore = ScoreBox(this, 0x00FF00, "Time Bonus");
   TxtScore2 = ScoreBox(this, 0x00FFFF, "Skill Bonus");
   for (QLineEdit* score : {TxtScore, TxtScore2}) score->installEventFilter(this);
+  TellChangesOncePerSecond(TxtScore);  // the clock rewrites it on every tick
   for (auto [button, caption] :
        {std::pair{&CmdFinish, "Finished"}, {&CmdPause, "Pause"}, {&CmdStart, "Start"}}) {
     *button = new Ringed<QPushButton>(caption, this);
