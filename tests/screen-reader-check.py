@@ -108,9 +108,7 @@ def play():
     check(board.childCount == 0, "the board exposes elements under the cover")
 
     demo = find(app, named("check box", "Demo Mode"))
-    do(demo, "SetFocus")  # its Toggle action flips the box unheard by the game: Space ticks it
-    until("the focus on Demo Mode", lambda: has(demo, pyatspi.STATE_FOCUSED))
-    key("space")
+    do(demo, "Toggle")  # the game must hear it, or its next update turns the box back
     until("Demo Mode on", lambda: has(demo, pyatspi.STATE_CHECKED))
     do(start)
     n, count = (int(text(find(app, named("text", box)))) for box in ("Grid Size", "Queue Count"))

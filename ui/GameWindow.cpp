@@ -195,8 +195,11 @@ void VEXLAR::buildPanel() {
         Label(this, row.Caption, row.Back, row.Fore, arial, true, Qt::AlignLeft | Qt::AlignVCenter);
     auto* check = new PanelCheckBox(this);
     check->setAccessibleName(QString(row.Caption).trimmed());
-    connect(check, &QCheckBox::clicked, this,
-            [this, &row](bool on) { Run(&Game::OptionClick, std::cref(row), std::int16_t{on}); });
+    // Every way the box turns reaches the game: a click, a key, an assistive client's toggle;
+    // the window's own bringing it up to date does not.
+    connect(check, &QCheckBox::toggled, this, [this, &row](bool on) {
+      if (!syncing_) Run(&Game::OptionClick, std::cref(row), std::int16_t{on});
+    });
     OptionBoxes.push_back({&row, strip, check});
   }
 
