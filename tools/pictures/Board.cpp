@@ -19,7 +19,7 @@ QColor Band(double mu) {
 }  // namespace
 
 // A Julia set rich in spirals, filling the square, its centre lit in a lighter blue.
-QImage BoardPicture(int scale) {
+QImage BoardPicture(int scale, const std::atomic<bool>* stop) {
   const int side = 300 * scale;
   QImage img(side, side, QImage::Format_RGB32);
   const std::complex<double> c(-0.7269, 0.1889);
@@ -35,12 +35,17 @@ QImage BoardPicture(int scale) {
     const double centre = std::exp(-(u * u + v * v) / 0.09);
     return Mix(col, QColor(130, 190, 255), 0.55 * centre);
   };
-  for (int y = 0; y < side; ++y)
-    for (int x = 0; x < side; ++x) img.setPixelColor(x, y, Supersampled(x, y, 3, colourAt));
+  // Above scale 2, 2 x 2 samples a pixel take half the time of 3 x 3 and look alike once the
+  // picture is cut and scaled to the cells; 1 x 1 would show the spirals' filaments as grain.
+  const int sub = scale <= 2 ? 3 : 2;
+  for (int y = 0; y < side; ++y) {
+    if (Stopped(stop)) return {};
+    for (int x = 0; x < side; ++x) img.setPixelColor(x, y, Supersampled(x, y, sub, colourAt));
+  }
   return img;
 }
 
-QImage CellPicture(int scale) {
+QImage CellPicture(int scale, const std::atomic<bool>*) {
   QImage img(26 * scale, 28 * scale, QImage::Format_RGB32);
   img.fill(QColor(194, 194, 194));
   return img;
