@@ -32,6 +32,8 @@ BoardWidget::BoardWidget(const BoardModel& model, const Pictures& pictures, QWid
   QFont font = DesignFont("MS Sans Serif", 8.25, false);
   font.setStyleStrategy(QFont::NoAntialias);
   setFont(font);
+  // A picture drawn for this size of cell replaces the coarser one that stood in for it.
+  connect(pictures.News.get(), &PictureNews::Sharper, this, qOverload<>(&QWidget::update));
 }
 
 QRect BoardWidget::ButtonRect(int i) const {
