@@ -34,13 +34,14 @@ QImage Rendered(QWidget* board, const QRect& cell, qreal ratio) {
   return out.copy(out.rect().adjusted(3, 3, -3, -3));
 }
 
-// A frame (a rectangle of the 1x picture) as a cell of size device pixels should show it: cut
-// from the picture drawn at scale and scaled smoothly once; the border left out.
+// A frame (a rectangle of the 1x picture) as a cell of size device pixels should show it: its
+// piece of the picture drawn at scale, drawn smoothly into the cell; the border left out.
 QImage AsShown(const QImage& drawn, int scale, const QRect& frame, QSize size) {
-  QImage out = drawn.copy(QRect(frame.topLeft() * scale, frame.size() * scale))
-                   .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                   .convertToFormat(QImage::Format_RGB32);
-  out.setDevicePixelRatio(1);  // a 2x file comes with a ratio of 2
+  QImage out(size, QImage::Format_RGB32);
+  QPainter p(&out);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawImage(out.rect(), drawn, QRect(frame.topLeft() * scale, frame.size() * scale));
+  p.end();
   return out.copy(out.rect().adjusted(3, 3, -3, -3));
 }
 

@@ -1,5 +1,6 @@
 #include "StripFrames.h"
 
+#include <QPainter>
 #include <QtConcurrent>
 #include <algorithm>
 
@@ -25,9 +26,16 @@ const QImage& StripFrames::Frame(const Rect& frame, QSize size, qreal ratio) {
   }
   QImage& out = frames_[{frame.Left, frame.Top, frame.Width, frame.Height}];
   if (out.isNull()) {
-    out = source->copy(frame.Left * scale, frame.Top * scale, frame.Width * scale,
-                       frame.Height * scale);
-    if (out.size() != size) out = out.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QRect from(frame.Left * scale, frame.Top * scale, frame.Width * scale,
+                     frame.Height * scale);
+    if (from.width() > 2 * size.width()) {  // filtering would skip pixels: average them
+      out = source->copy(from).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    } else {  // filtering, many times quicker, where it sees every pixel
+      out = QImage(size, QImage::Format_RGB32);
+      QPainter p(&out);
+      p.setRenderHint(QPainter::SmoothPixmapTransform);
+      p.drawImage(out.rect(), *source, from);
+    }
     out.setDevicePixelRatio(ratio);
   }
   return out;
