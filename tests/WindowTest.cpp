@@ -45,10 +45,13 @@ QImage AsShown(const QImage& drawn, int scale, const QRect& frame, QSize size) {
   return out.copy(out.rect().adjusted(3, 3, -3, -3));
 }
 
-// The 1x rectangle of the frame that the mark on image b shows now.
-QRect MarkFrame(const Game& g, std::int16_t b) {
-  const Rect f = PictureStrip{200, 150, 3, 4}.Frame(g.Board.Images[b].Frame);
-  return {f.Left, f.Top, f.Width, f.Height};
+// The 1x rectangle of the frame that image b shows now.
+QRect FrameOf(const Game& g, std::int16_t b) {
+  const ImageView& v = g.Board.Images[b];
+  const PictureFile& f = *std::find_if(PictureFiles.begin(), PictureFiles.end(),
+                                       [&](const PictureFile& f) { return f.Strip == v.Strip; });
+  const Rect r = PictureStrip{f.Width, f.Height, f.Rows, f.Cols}.Frame(v.Frame);
+  return {r.Left, r.Top, r.Width, r.Height};
 }
 
 }  // namespace
@@ -218,7 +221,7 @@ class WindowTest : public QObject {
       QTest::mouseClick(w->Board, Qt::LeftButton, Qt::NoModifier, mark.center());
       const auto shows = [&](qreal ratio, const QImage& drawn, int scale) {
         const QImage shot = Rendered(w->Board, mark, ratio);
-        return shot == AsShown(drawn, scale, MarkFrame(g, at), mark.size() * ratio);
+        return shot == AsShown(drawn, scale, FrameOf(g, at), mark.size() * ratio);
       };
       // 104-pixel cells, or 66-pixel ones at a ratio of 2: marks drawn at scale 3 (150 pixels).
       const bool big = window.width() > 1024;
@@ -234,13 +237,10 @@ class WindowTest : public QObject {
       QTest::mouseClick(w->Board, Qt::LeftButton, Qt::NoModifier,
                         w->Board->ButtonRect(Edge(g.S, Side::Left, 1)).center());
       const QRect trail = w->Board->ImageRect(ImageAt(g.S, 1, 1));
-      const Rect f = PictureStrip{124, 186, 6, 4}.Frame(g.Board.Images[ImageAt(g.S, 1, 1)].Frame);
-      const QImage piece3 =
-          AsShown(trails, 3, QRect(f.Left, f.Top, f.Width, f.Height), trail.size());
-      QTRY_COMPARE_WITH_TIMEOUT(OnScreen(w->Board)
-                                    .copy(trail.adjusted(3, 3, -3, -3))
-                                    .convertToFormat(QImage::Format_RGB32),
-                                piece3, 30000);
+      const QImage sharp = AsShown(trails, 3, FrameOf(g, ImageAt(g.S, 1, 1)), trail.size());
+      QTRY_COMPARE_WITH_TIMEOUT(
+          OnScreen(w->Board).copy(trail.adjusted(3, 3, -3, -3)).convertToFormat(sharp.format()),
+          sharp, 30000);
     }
   }
 
@@ -262,8 +262,8 @@ class WindowTest : public QObject {
     // It serves every scale, the real 2x picture beside it notwithstanding: all sizes show alike.
     const QImage plain = Pictures::Load(dir.path()).Of(Clip::Mark).Bitmap;
     QCOMPARE(plain.size(), QSize(200, 150));
-    const std::int16_t at = ImageAt(g.S, 3, 3);
-    QCOMPARE(Rendered(w->Board, marked, 2), AsShown(plain, 1, MarkFrame(g, at), marked.size() * 2));
+    QCOMPARE(Rendered(w->Board, marked, 2),
+             AsShown(plain, 1, FrameOf(g, ImageAt(g.S, 3, 3)), marked.size() * 2));
   }
 
   void panelStandsBesideTheSquareBoard() {
