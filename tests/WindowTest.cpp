@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 
 #include "GameTestSupport.h"
+#include "Paint.h"
+#include "Pictures.h"
 #include "WindowSupport.h"
 
 using namespace vexlar;
@@ -22,14 +24,34 @@ QImage OnScreen(QWidget* board) {
       .toImage();
 }
 
-// An asset's piece drawn into a cell's size as the board draws it; the 1 px border left out.
-QImage Drawn(const QString& file, const QRect& source, QSize size) {
+// A cell of the board painted afresh at a device pixel ratio, in device pixels; the border left
+// out. Only the cell is painted, so no other picture is asked for.
+QImage Rendered(QWidget* board, const QRect& cell, qreal ratio) {
+  QImage out(cell.size() * ratio, QImage::Format_RGB32);
+  out.setDevicePixelRatio(ratio);
+  board->render(&out, QPoint(), QRegion(cell));
+  out.setDevicePixelRatio(1);
+  return out.copy(out.rect().adjusted(3, 3, -3, -3));
+}
+
+// A frame (a rectangle of the 1x picture) as a cell of size device pixels should show it: its
+// piece of the picture drawn at scale, drawn smoothly into the cell; the border left out.
+QImage AsShown(const QImage& drawn, int scale, const QRect& frame, QSize size) {
   QImage out(size, QImage::Format_RGB32);
   QPainter p(&out);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
-  p.drawImage(out.rect(), QImage(AssetDir() + "/" + file), source);
+  p.drawImage(out.rect(), drawn, QRect(frame.topLeft() * scale, frame.size() * scale));
   p.end();
   return out.copy(out.rect().adjusted(3, 3, -3, -3));
+}
+
+// The 1x rectangle of the frame that image b shows now.
+QRect FrameOf(const Game& g, std::int16_t b) {
+  const ImageView& v = g.Board.Images[b];
+  const PictureFile& f = *std::find_if(PictureFiles.begin(), PictureFiles.end(),
+                                       [&](const PictureFile& f) { return f.Strip == v.Strip; });
+  const Rect r = PictureStrip{f.Width, f.Height, f.Rows, f.Cols}.Frame(v.Frame);
+  return {r.Left, r.Top, r.Width, r.Height};
 }
 
 }  // namespace
@@ -110,10 +132,7 @@ class WindowTest : public QObject {
         seen += dark(r, x, y) ? '1' : '0';
       QCOMPARE(seen, QString(corners));
     }
-    // Each cell shows its piece of the board picture cut for side 8; a mark turns on each tick.
-    const QRect piece = w->Board->ImageRect(ImageAt(g.S, 8, 7));
-    QCOMPARE(shot.copy(piece.adjusted(3, 3, -3, -3)),
-             Drawn("board.png", QRect(222, 259, 37, 37), piece.size()));
+    // A mark turns on each tick.
     const QRect mark = w->Board->ImageRect(ImageAt(g.S, 4, 4));
     click(mark);
     const QImage before = OnScreen(w->Board).copy(mark);
@@ -198,38 +217,44 @@ class WindowTest : public QObject {
     }
   }
 
-  void denseScreensDrawFromTheTwiceDensityPictures() {
-    Shown shown;
-    VEXLAR* w = shown.W;
-    w->VScroll1->setValue(8);
-    QTest::mouseClick(w->CmdStart, Qt::LeftButton);
-    Game& g = w->game();
-    const QRect mark = w->Board->ImageRect(ImageAt(g.S, 8, 8));
-    QTest::mouseClick(w->Board, Qt::LeftButton, Qt::NoModifier, mark.center());
-    QImage shot(w->Board->size() * 2, QImage::Format_RGB32);
-    shot.setDevicePixelRatio(2);
-    w->Board->render(&shot);
-    shot.setDevicePixelRatio(1);  // compared in device pixels from here on
-    const auto cell = [&](QRect r) {
-      return shot.copy(QRect(r.topLeft() * 2, r.size() * 2).adjusted(3, 3, -3, -3));
-    };
-    // The mark shows far more edges (pixels unlike their right-hand neighbour) than its 1x
-    // frame stretched over the same device pixels.
-    const auto edges = [](const QImage& img) {
-      int n = 0;
-      for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x + 1 < img.width(); ++x)
-          n += std::abs(qGray(img.pixel(x, y)) - qGray(img.pixel(x + 1, y))) > 24;
-      return n;
-    };
-    const int f = g.Board.Images[ImageAt(g.S, 8, 8)].Frame;
-    QVERIFY(
-        edges(cell(mark)) >
-        2 * edges(Drawn("markball.png", QRect(f % 4 * 50, f / 4 * 50, 50, 50), mark.size() * 2)));
-    // Frames keep their 1x rectangles: the piece of row 8, column 7 is the 37-pixel square at
-    // (222, 259) of the 1x picture, 74 pixels of the 2x one (not 600 / 8).
-    const QRect piece = w->Board->ImageRect(ImageAt(g.S, 8, 7));
-    QCOMPARE(cell(piece), Drawn("board@2x.png", QRect(444, 518, 74, 74), piece.size() * 2));
+  // Each cell draws from a picture with at least its device pixels, cut by the 1x frames, and
+  // a sharper picture drawn at run time shows as soon as it is ready.
+  void cellsDrawFromPicturesWithAtLeastTheirDevicePixels() {
+    const QImage marks = pictures::MarkStrip(3), trails = pictures::TrailStrip(3);
+    for (QSize window : {QSize(1024, 700), QSize(1920, 1080)}) {
+      Shown shown(window);
+      VEXLAR* w = shown.W;
+      w->Check(&PanelView::ChkDemo)->click();
+      w->VScroll1->setValue(8);
+      QTest::mouseClick(w->CmdStart, Qt::LeftButton);
+      Game& g = w->game();
+      PutQues(g, {"", "", "", "", "", "", "", "Q......."});
+      const std::int16_t at = ImageAt(g.S, 8, 8);
+      const QRect mark = w->Board->ImageRect(at);
+      QTest::mouseClick(w->Board, Qt::LeftButton, Qt::NoModifier, mark.center());
+      const auto shows = [&](qreal ratio, const QImage& drawn, int scale) {
+        const QImage shot = Rendered(w->Board, mark, ratio);
+        return shot == AsShown(drawn, scale, FrameOf(g, at), mark.size() * ratio);
+      };
+      // 104-pixel cells, or 66-pixel ones at a ratio of 2: marks drawn at scale 3 (150 pixels).
+      const bool big = window.width() > 1024;
+      QTRY_VERIFY_WITH_TIMEOUT(shows(big ? 1 : 2, marks, 3), 60000);
+      if (big) continue;
+      // 66-pixel cells: the 2x files' 100-pixel marks and 74-pixel board pieces are enough. The
+      // piece of row 8, column 7 is the 37-pixel square at (222, 259) of the 1x picture.
+      QVERIFY(shows(1, QImage(AssetDir() + "/markball@2x.png"), 2));
+      const QRect piece = w->Board->ImageRect(ImageAt(g.S, 8, 7));
+      QCOMPARE(Rendered(w->Board, piece, 1), AsShown(QImage(AssetDir() + "/board@2x.png"), 2,
+                                                     QRect(222, 259, 37, 37), piece.size()));
+      // The 2x trail's 62-pixel pieces are not: those of scale 3 replace them on screen unasked.
+      QTest::mouseClick(w->Board, Qt::LeftButton, Qt::NoModifier,
+                        w->Board->ButtonRect(Edge(g.S, Side::Left, 1)).center());
+      const QRect trail = w->Board->ImageRect(ImageAt(g.S, 1, 1));
+      const QImage sharp = AsShown(trails, 3, FrameOf(g, ImageAt(g.S, 1, 1)), trail.size());
+      QTRY_COMPARE_WITH_TIMEOUT(
+          OnScreen(w->Board).copy(trail.adjusted(3, 3, -3, -3)).convertToFormat(sharp.format()),
+          sharp, 30000);
+    }
   }
 
   void missingOrWrongSizedPicturesAreDrawnPlainly() {
@@ -247,10 +272,11 @@ class WindowTest : public QObject {
     const QImage shot = OnScreen(w->Board);
     QVERIFY(shot.pixelColor(marked.center()) !=
             shot.pixelColor(w->Board->ImageRect(ImageAt(g.S, 5, 5)).center()));
-    const Pictures loaded = Pictures::Load(dir.path());
-    const StripPicture& mark = loaded.Of(Clip::Mark);
-    QCOMPARE(mark.Bitmap.size(), QSize(200, 150));
-    QVERIFY(mark.Twice.isNull());  // the stand-in serves every density, so both show alike
+    // It serves every scale, the real 2x picture beside it notwithstanding: all sizes show alike.
+    const QImage plain = Pictures::Load(dir.path()).Of(Clip::Mark).Bitmap;
+    QCOMPARE(plain.size(), QSize(200, 150));
+    QCOMPARE(Rendered(w->Board, marked, 2),
+             AsShown(plain, 1, FrameOf(g, ImageAt(g.S, 3, 3)), marked.size() * 2));
   }
 
   void panelStandsBesideTheSquareBoard() {

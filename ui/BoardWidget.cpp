@@ -88,6 +88,8 @@ BoardWidget::BoardWidget(const BoardModel& model, const Pictures& pictures, QWid
   setAccessibleName("Board");
   // The captions' least size; CaptionFont grows it with the buttons.
   setFont(DesignFont("MS Sans Serif", 8.25, false));
+  // A picture drawn for this size of cell replaces the coarser one that stood in for it.
+  connect(pictures.News.get(), &PictureNews::Sharper, this, qOverload<>(&QWidget::update));
 }
 
 QRect BoardWidget::ButtonRect(int i) const {

@@ -9,12 +9,12 @@
 namespace vexlar {
 
 const std::array<PictureFile, 6> PictureFiles = {{
-    {Clip::Cell, "cell.png", 1, 1, 26, 28},
-    {Clip::Mark, "markball.png", 3, 4, 200, 150},
-    {Clip::Glow, "queglow.png", 4, 3, 153, 204},
-    {Clip::Board, "board.png", 1, 1, 300, 300},
-    {Clip::Trail, "trail.png", 6, 4, 124, 186},
-    {Clip::Wrong, "wrongball.png", 3, 4, 200, 150},
+    {Clip::Cell, "cell.png", 1, 1, 26, 28, pictures::CellPicture},
+    {Clip::Mark, "markball.png", 3, 4, 200, 150, pictures::MarkStrip},
+    {Clip::Glow, "queglow.png", 4, 3, 153, 204, pictures::GlowStrip},
+    {Clip::Board, "board.png", 1, 1, 300, 300, pictures::BoardPicture},
+    {Clip::Trail, "trail.png", 6, 4, 124, 186, pictures::TrailStrip},
+    {Clip::Wrong, "wrongball.png", 3, 4, 200, 150, pictures::WrongStrip},
 }};
 
 namespace {
@@ -89,21 +89,21 @@ Pictures Pictures::Load(const QString& dir) {
       s.Bitmap = PlainPicture(f);
     }
     s.Cut = PictureStrip{s.Bitmap.width(), s.Bitmap.height(), f.Rows, f.Cols};
-    // The 2x picture is optional and said nothing about: without it the 1x one serves, and a
-    // stand-in for a broken 1x picture serves every density, so both always show the same.
-    s.Twice = QImage(dir + "/" + TwiceName(f.File));
-    if (!fits || s.Twice.size() != 2 * s.Bitmap.size()) s.Twice = QImage();
+    // The 2x picture is optional and said nothing about: without it the same is drawn at run
+    // time. A stand-in for a broken 1x picture serves every scale, so all sizes show alike.
+    QImage twice(dir + "/" + TwiceName(f.File));
+    if (!fits || twice.size() != 2 * s.Bitmap.size()) twice = QImage();
+    s.Frames =
+        std::make_unique<StripFrames>(s.Bitmap, twice, fits ? f.Draw : nullptr, out.News.get());
   }
   return out;
 }
 
 void StripPicture::Draw(QPainter& p, const QRect& target, const Rect& frame) const {
-  const QRect source(frame.Left, frame.Top, frame.Width, frame.Height);
   // The device transform, unlike the widget's ratio, also holds for renders into a 2x image.
-  if (Twice.isNull() || p.deviceTransform().m11() <= 1)
-    p.drawImage(target, Bitmap, source);
-  else
-    p.drawImage(target, Twice, QRect(source.topLeft() * 2, source.size() * 2));
+  const qreal ratio = p.deviceTransform().m11();
+  p.drawImage(target.topLeft(),
+              Frames->Frame(frame, (QSizeF(target.size()) * ratio).toSize(), ratio));
 }
 
 QString TwiceName(const QString& file) {

@@ -4,36 +4,40 @@
 #include <QImage>
 #include <QString>
 #include <array>
+#include <memory>
 
 #include "BoardModel.h"
 #include "PictureStrip.h"
+#include "StripFrames.h"
 
 class QPainter;
 
 namespace vexlar {
 
 struct StripPicture {
-  QImage Bitmap;
-  QImage Twice;      // the same picture with twice the pixels each way, or none
+  QImage Bitmap;     // the 1x picture, or the stand-in for a broken one
   PictureStrip Cut;  // rows and columns, always over the 1x bitmap
-  // Draws frame (a rectangle of the 1x cut) into target; on a device with more than one pixel
-  // per logical pixel it takes the same piece of the picture from the 2x bitmap.
+  std::unique_ptr<StripFrames> Frames;
+  // Draws frame (a rectangle of the 1x cut) into target from a picture with at least as many
+  // pixels as target has on the painter's device.
   void Draw(QPainter& p, const QRect& target, const Rect& frame) const;
 };
 
 struct Pictures {
+  std::unique_ptr<PictureNews> News = std::make_unique<PictureNews>();  // first: the strips tell it
   std::array<StripPicture, 7> Strips;  // indexed by Clip; 0 is the cell picture, 1 unused
   // Loads the pictures from dir; a missing or broken file is drawn plainly instead.
   static Pictures Load(const QString& dir);
   const StripPicture& Of(Clip c) const { return Strips[static_cast<int>(c)]; }
 };
 
-// File name, rows, columns and bitmap size of each picture, by Clip.
+// File name, rows, columns, bitmap size and drawing of each picture, by Clip.
 struct PictureFile {
   Clip Strip;
   const char* File;
   std::int16_t Rows, Cols;
   int Width, Height;
+  pictures::StripDrawing Draw;
 };
 extern const std::array<PictureFile, 6> PictureFiles;
 

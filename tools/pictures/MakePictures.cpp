@@ -23,14 +23,14 @@ int main(int argc, char** argv) {
   const QString out = QString::fromLocal8Bit(argv[1]), frames = QString::fromLocal8Bit(argv[2]);
   QDir().mkpath(out), QDir().mkpath(frames);
   using namespace pictures;
-  const std::pair<const char*, QImage (*)(int)> drawn[] = {
+  const std::pair<const char*, StripDrawing> drawn[] = {
       {"cell", CellPicture},  {"markball", MarkStrip}, {"wrongball", WrongStrip},
       {"queglow", GlowStrip}, {"board", BoardPicture}, {"trail", TrailStrip}};
   bool ok = true;
   // name.png for ordinary screens, name@2x.png with twice the pixels for high-density ones.
   for (const auto& [name, draw] : drawn)
-    ok = ok && Save(draw(1), out + "/" + name + ".png") &&
-         Save(draw(2), out + "/" + name + "@2x.png");
+    ok = ok && Save(draw(1, nullptr), out + "/" + name + ".png") &&
+         Save(draw(2, nullptr), out + "/" + name + "@2x.png");
   ok = ok && Save(Icon(32, true), out + "/vexlar.png") &&
        Save(Icon(64, true), out + "/vexlar@2x.png") &&
        Save(Icon(256, false), out + "/vexlar-256.png");

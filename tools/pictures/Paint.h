@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 
@@ -18,17 +19,22 @@ double Clamp01(double v);
 // The mean colour of sub x sub samples over pixel (x, y); colourAt takes the sample's position.
 QColor Supersampled(int x, int y, int sub, const std::function<QColor(double, double)>& colourAt);
 
-// The turning ball, frame n of 12, on a square of side px; the ground is left untouched outside it.
-void DrawBall(QImage& img, int left, int top, int px, int n);
+// The turning ball, frame n of 12, on a square of side px, with sub x sub samples a pixel; the
+// ground is left untouched outside it.
+void DrawBall(QImage& img, int left, int top, int px, int n, int sub = 4);
 
-// The game's pictures at scale 1 or 2: at 2 the same frames in the same places with twice the
-// pixels on each side, for screens of twice the density. Sizes are at scale 1.
-QImage MarkStrip(int scale);     // 200 x 150, balls on black
-QImage WrongStrip(int scale);    // 200 x 150, balls on red with an orange line
-QImage GlowStrip(int scale);     // 153 x 204, the growing glow
-QImage BoardPicture(int scale);  // 300 x 300, fractal spirals
-QImage TrailStrip(int scale);    // 124 x 186, the 24 probe trail pieces
-QImage CellPicture(int scale);   // 26 x 28, plain light grey
+// The game's pictures at an integer scale: the same frames in the same places with scale times
+// the pixels on each side (1 and 2 are the files, more for large or dense screens). Sizes are at
+// scale 1. Once *stop turns true the drawing ends early and gives a null picture.
+using StripDrawing = QImage (*)(int scale, const std::atomic<bool>* stop);
+QImage MarkStrip(int scale, const std::atomic<bool>* stop = nullptr);     // 200 x 150, on black
+QImage WrongStrip(int scale, const std::atomic<bool>* stop = nullptr);    // 200 x 150, on red
+QImage GlowStrip(int scale, const std::atomic<bool>* stop = nullptr);     // 153 x 204, the glow
+QImage BoardPicture(int scale, const std::atomic<bool>* stop = nullptr);  // 300 x 300, spirals
+QImage TrailStrip(int scale, const std::atomic<bool>* stop = nullptr);    // 124 x 186, the trail
+QImage CellPicture(int scale, const std::atomic<bool>* stop = nullptr);   // 26 x 28, light grey
+inline bool Stopped(const std::atomic<bool>* stop) { return stop && *stop; }
+
 QImage Icon(int side, bool sixteenColours);
 // Frame n of the about animation (254 x 191).
 QImage AboutFrame(int n);

@@ -123,14 +123,16 @@ void Draw(QPainter& g, const Piece& p) {
 }  // namespace
 
 // 24 frames of 31 x 31 (times scale) in 6 rows of 4 on a mottled blue ground.
-QImage TrailStrip(int scale) {
+QImage TrailStrip(int scale, const std::atomic<bool>* stop) {
   QImage img(124 * scale, 186 * scale, QImage::Format_RGB32);
   const double grain = 9.0 * scale;
-  for (int y = 0; y < img.height(); ++y)
+  for (int y = 0; y < img.height(); ++y) {
+    if (Stopped(stop)) return {};
     for (int x = 0; x < img.width(); ++x) {
       const double m = Fractal(x / grain, y / grain, 0.5, 40, 4);
       img.setPixelColor(x, y, Mix(QColor(14, 34, 104), QColor(46, 96, 186), (m - 0.25) * 1.8));
     }
+  }
   QPainter g(&img);
   g.setRenderHint(QPainter::Antialiasing);
   g.scale(scale, scale);  // the pieces are laid out in design pixels
