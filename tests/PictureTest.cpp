@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QImageReader>
+#include <QPainter>
 #include <QSet>
 #include <map>
 
@@ -150,7 +151,20 @@ TEST(Pictures, IconIsABlueBallWithARedVOnAStarInSixteenColoursAndTheAboutMovieFi
   EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);           // outside the star
   EXPECT_EQ(icon.pixel(16, 16), qRgb(255, 0, 0));   // the V crosses the middle
   EXPECT_EQ(twice.pixel(32, 38), qRgb(255, 0, 0));  // and below the middle at twice the size
-  QImageReader movie(QString(VEXLAR_ASSET_DIR "/about.gif"));
-  EXPECT_EQ(movie.size(), QSize(254, 191));
-  EXPECT_GT(movie.imageCount(), 12);
+  // The about movie at both densities, each ring whole: no blue at its top or bottom edge.
+  for (int scale : {1, 2}) {
+    QImageReader movie(QString(VEXLAR_ASSET_DIR "/") + (scale == 1 ? "about.gif" : "about@2x.gif"));
+    EXPECT_EQ(movie.size(), QSize(254, 191) * scale);
+    EXPECT_GT(movie.imageCount(), 12);
+    QImage frame(movie.size(), QImage::Format_RGB32);
+    frame.fill(Qt::black);
+    for (int f = 0; movie.canRead(); ++f) {
+      QPainter(&frame).drawImage(movie.currentImageRect().topLeft(), movie.read());
+      for (int y : {0, frame.height() - 1})
+        for (int x = 0; x < frame.width(); ++x) {
+          const QColor c = frame.pixelColor(x, y);
+          ASSERT_LT(c.blue() - c.red(), 30) << "frame " << f << " at " << x << "," << y;
+        }
+    }
+  }
 }

@@ -1,8 +1,10 @@
 #include "AnimationPlayer.h"
 
 #include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
 
+#include "Pictures.h"
 #include "Types.h"
 
 namespace vexlar {
@@ -34,7 +36,11 @@ void AnimationPlayer::Refuse(const QString& path, const QString& why) {
 
 void AnimationPlayer::SetMovie(const QString& path) {
   movie_.stop();
-  movie_.setFileName(path);
+  // On a dense screen the movie with twice the pixels, where it is there; the 1x one otherwise.
+  const QString twice = TwiceName(path);
+  const bool dense = devicePixelRatioF() > 1 && QFileInfo::exists(twice) &&
+                     QImageReader(twice).size() == 2 * QImageReader(path).size();
+  movie_.setFileName(dense ? twice : path);
   movie_.setCacheMode(QMovie::CacheAll);
   valid_ = movie_.isValid();
   if (!valid_)

@@ -34,7 +34,10 @@ int main(int argc, char** argv) {
   ok = ok && Save(Icon(32, true), out + "/vexlar.png") &&
        Save(Icon(64, true), out + "/vexlar@2x.png") &&
        Save(Icon(256, false), out + "/vexlar-256.png");
+  // about-NN.png and, for high-density screens, about@2x-NN.png.
   for (int n = 0; ok && n < AboutFrames; ++n)
-    ok = Save(AboutFrame(n), frames + QString("/about-%1.png").arg(n, 2, 10, QChar('0')));
+    for (const char* twice : {"", "@2x"})
+      ok = ok && Save(AboutFrame(n, *twice ? 2 : 1),
+                      frames + QString("/about%1-%2.png").arg(twice).arg(n, 2, 10, QChar('0')));
   return ok ? 0 : 1;
 }

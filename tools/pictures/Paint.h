@@ -37,7 +37,7 @@ inline bool Stopped(const std::atomic<bool>* stop) { return stop && *stop; }
 
 QImage Icon(int side, bool sixteenColours);
 // Frame n of the about animation (254 x 191).
-QImage AboutFrame(int n);
+QImage AboutFrame(int n, int scale);
 constexpr int AboutFrames = 36;
 
 }  // namespace pictures
