@@ -146,6 +146,15 @@ void BoardWidget::paintEvent(QPaintEvent* e) {
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   // Rect by rect: the bounding rect of marks spread over the board is nearly all of it.
   for (const QRect& r : e->region()) p.fillRect(r, FromBgr(0x800000));
+  // A new cell size: the strips a game shows later start on their pictures for it now, so that
+  // a mark, a glow or a trail is sharp the first time it shows.
+  const QRect cell = ImageRect(0);
+  const std::pair size(cell.size(), p.deviceTransform().m11());
+  if (!cell.isEmpty() && size != prepared_) {
+    prepared_ = size;
+    for (Clip c : {Clip::Mark, Clip::Glow, Clip::Trail, Clip::Wrong})
+      pictures_.Of(c).Prepare(size.first, size.second);
+  }
   const BoardModel& m = model_;
   for (int b = 0; b < ImageCapacity; ++b) {
     const QRect r = ImageRect(b);

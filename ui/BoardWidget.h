@@ -92,7 +92,8 @@ class BoardWidget : public QWidget {
   int pressedImage_ = -1;
   Qt::MouseButton pressedWith_ = Qt::NoButton;
   Spot cursor_;
-  Spot spaceHeld_;         // pressed by the space bar, clicked when it is let go there
+  Spot spaceHeld_;                    // pressed by the space bar, clicked when it is let go there
+  std::pair<QSize, qreal> prepared_;  // the cell size and pixel ratio the pictures are ready for
   bool keyboard_ = false;  // the cursor shows once the keyboard is used, not after a click
 };
 

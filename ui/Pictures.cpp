@@ -106,6 +106,10 @@ void StripPicture::Draw(QPainter& p, const QRect& target, const Rect& frame) con
               Frames->Frame(frame, (QSizeF(target.size()) * ratio).toSize(), ratio));
 }
 
+void StripPicture::Prepare(QSize cell, qreal ratio) const {
+  Frames->Frame(Cut.Frame(0), (QSizeF(cell) * ratio).toSize(), ratio);
+}
+
 QString TwiceName(const QString& file) {
   QString name = file;
   return name.insert(name.lastIndexOf('.'), "@2x");

@@ -21,6 +21,8 @@ struct StripPicture {
   // Draws frame (a rectangle of the 1x cut) into target from a picture with at least as many
   // pixels as target has on the painter's device.
   void Draw(QPainter& p, const QRect& target, const Rect& frame) const;
+  // Starts on the picture cells of this size need, before any of them shows a frame.
+  void Prepare(QSize cell, qreal ratio) const;
 };
 
 struct Pictures {
