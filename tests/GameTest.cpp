@@ -39,6 +39,14 @@ TEST(Board, NumberingOfTheDesignsExampleAndTheFirstBuild) {
   EXPECT_EQ(s.CellWidth, 38);  // 600 / 16 = 37.5, rounded half to even
   EXPECT_EQ(f.G.Board.Images[9].Frame, 9);
   EXPECT_EQ(f.G.Board.BoardRows, 14);
+  // A window of 425 pixels inside: 400 / 16 = 25 a position, the probe and the cover kept.
+  f.G.EdgeButtonClick(1);
+  f.G.ResizeBoard(425);
+  EXPECT_EQ(s.CellWidth, 25);
+  EXPECT_EQ(f.G.Board.Buttons[16].Place, (Rect{12, 37, 25, 25}));  // left of row 1
+  EXPECT_EQ(f.G.Panel.Cover.Width, 425 - 8 - 2);
+  EXPECT_EQ(f.G.Board.Buttons[1].Caption, "1");
+  EXPECT_EQ(s.ProbeCount, 1);
 }
 
 TEST(Board, AnActivationDuringTheBuildsPumpBuildsNothing) {
