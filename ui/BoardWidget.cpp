@@ -26,7 +26,7 @@ QRect ToQRect(const Rect& r) { return QRect(r.Left, r.Top, r.Width, r.Height); }
 // Where the outcome's box runs inside a button of this size: its inset, clear of the keyboard's
 // ring along the edge, and its thickness.
 std::pair<int, int> MarkLines(QSize button) {
-  return {3 + button.height() / 20, std::max(2, button.height() / 11)};
+  return {3 + button.height() / 20, std::max(2, button.height() / 14)};
 }
 
 // The caption's font on a button of this size: its digits stand about 0.4 of the button's height,
