@@ -35,8 +35,9 @@ Sounds::Sounds(std::string dir) {
     return;
   }
   Mix_Init(MIX_INIT_MP3);
-  // A small buffer, so a click is heard within a frame.
-  if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 512) != 0) {
+  // 1024 samples (23 ms): a click is heard within the 50 ms frame, and the mixer's thread wakes
+  // half as often as with 512 while the game runs silent.
+  if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
     Complain(std::string("no sound device, the game runs silent: ") + Mix_GetError());
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return;
