@@ -59,8 +59,8 @@ void CheckPanel(const Game& g, Phase ph, bool inHandler, Checks& c) {
   c(p.TxtMarks == Decimal(s.MarkCount), "TxtMarks ", p.TxtMarks, " with ", s.MarkCount, " marks");
   const bool played = s.QueCount != 0;
   // The box shows a bonus the clock ticked to, "000000" before and once it is spent.
-  c(p.TxtScore == "000000" || PlainNumber(p.TxtScore) > 0, "TimeBonus ", s.TimeBonus,
-    " shows ", p.TxtScore);
+  c(p.TxtScore == "000000" || PlainNumber(p.TxtScore) > 0, "TimeBonus ", s.TimeBonus, " shows ",
+    p.TxtScore);
   if (ph == Phase::Finished && s.RevealDone)
     c(p.TxtScore2 == Decimal(s.SkillBonus) && s.HitCount >= 0 && s.HitCount <= s.QueCount,
       "TxtScore2 ", p.TxtScore2, " for SkillBonus ", s.SkillBonus, ", ", s.HitCount, " hits");
@@ -234,23 +234,6 @@ std::vector<std::string> CheckReveal(const Game& g) {
   c(s.ResultText.find("You hit " + Decimal(s.HitCount) + " of " + Decimal(s.QueCount) + " ") == 0,
     "ResultText \"", s.ResultText, "\"");
   return std::move(c.Out);
-}
-
-std::string StateText(const Game& g) {
-  const GameState& s = g.S;
-  const PanelView& p = g.Panel;
-  std::ostringstream o;
-  o.write(reinterpret_cast<const char*>(s.Cells.data()), sizeof s.Cells);
-  for (int j = 0; j < ListCapacity; ++j) o << s.QueList[j] << ',' << s.MarkList[j] << ';';
-  o << s.GridSize << ' ' << s.QueCount << ' ' << s.MarkCount << ' ' << s.ProbeCount << ' '
-    << s.ExitCount << ' ' << s.MarkFrame << ' ' << s.QueFrame << ' ' << s.Paused << ' '
-    << s.HitCount << ' ' << s.RevealDone << ' ' << s.TimeBonus << ' ' << s.SkillBonus << ' '
-    << g.Random.State << ' ' << s.ResultText << '|' << p.TxtGridSize << ' ' << p.TxtQues << ' '
-    << p.TxtMarks << ' ' << p.TxtScore << ' ' << p.TxtScore2 << ' ' << p.StartEnabled
-    << p.PauseEnabled << p.FinishEnabled << p.CoverVisible << p.Timer1Enabled << p.Timer2Enabled;
-  for (const ButtonView& b : g.Board.Buttons) o << b.Caption << ',' << b.BackColour << b.Visible;
-  for (const ImageView& v : g.Board.Images) o << int(v.Strip) << ',' << v.Frame << v.Visible;
-  return o.str();
 }
 
 }  // namespace vexlar::test

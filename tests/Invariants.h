@@ -16,7 +16,5 @@ Phase PhaseOf(const Game& g);
 std::vector<std::string> CheckInvariants(const Game& g, bool inHandler = false);
 // Right after the first reveal step: the hits, the skill bonus and the result text.
 std::vector<std::string> CheckReveal(const Game& g);
-// Everything the game keeps or shows, as text, to compare replays.
-std::string StateText(const Game& g);
 
 }  // namespace vexlar::test
