@@ -32,21 +32,16 @@ std::pair<int, int> MarkLines(QSize button) {
 // The caption's font on a button of this size: its digits stand about 0.4 of the button's height,
 // as the design's font did on the design's button, shrunk where the number would not fit inside
 // the outcome's box, and never below the design's size.
-QFont CaptionFont(const QFont& design, QSize button, const QString& caption) {
+QFont CaptionFont(const CaptionFace& face, QSize button, const QString& caption) {
   constexpr double DigitShare = 0.4;
-  QFont f = design;
-  const double least = QFontInfo(design).pixelSize();
-  // A digit's height as a share of the font's pixel size, read from the font itself.
-  f.setPixelSize(100);
-  const QFontMetricsF at100(f);
-  const double digit = at100.tightBoundingRect("0123456789").height() / 100;
+  QFont f = face.At100;
   const auto [inset, thick] = MarkLines(button);
   const double room = button.width() - 2 * (inset + thick) - 2;
-  double px = DigitShare * button.height() / digit;
-  px = std::min(px, room * 100 / at100.horizontalAdvance(caption));
-  f.setPixelSize(std::max(static_cast<int>(least), static_cast<int>(px)));
+  double px = DigitShare * button.height() / face.Digit;
+  px = std::min(px, room * 100 / QFontMetricsF(f).horizontalAdvance(caption));
+  f.setPixelSize(std::max(face.Least, static_cast<int>(px)));
   // Crisp as the design's bitmap font while small: antialiased edges would pale it on teal.
-  f.setStyleStrategy(f.pixelSize() <= least + 2 ? QFont::NoAntialias : QFont::PreferDefault);
+  f.setStyleStrategy(f.pixelSize() <= face.Least + 2 ? QFont::NoAntialias : QFont::PreferDefault);
   return f;
 }
 }  // namespace
@@ -88,6 +83,12 @@ BoardWidget::BoardWidget(const BoardModel& model, const Pictures& pictures, QWid
   setAccessibleName("Board");
   // The captions' least size; CaptionFont grows it with the buttons.
   setFont(DesignFont("MS Sans Serif", 8.25, false));
+  captionFace_.At100 = font();
+  captionFace_.At100.setPixelSize(100);
+  captionFace_.Least = QFontInfo(font()).pixelSize();
+  // A digit's height as a share of the font's pixel size, read once from the font itself.
+  captionFace_.Digit =
+      QFontMetricsF(captionFace_.At100).tightBoundingRect("0123456789").height() / 100;
   // A picture drawn for this size of cell replaces the coarser one that stood in for it.
   connect(pictures.News.get(), &PictureNews::Sharper, this, qOverload<>(&QWidget::update));
 }
@@ -187,7 +188,7 @@ void BoardWidget::paintEvent(QPaintEvent* e) {
     if (v.Caption.empty()) continue;
     p.setPen(Qt::black);  // dark on every back colour, as the design's buttons draw captions
     const QString caption = QString::fromStdString(v.Caption);
-    p.setFont(CaptionFont(font(), r.size(), caption));
+    p.setFont(CaptionFont(captionFace_, r.size(), caption));
     p.drawText(r, Qt::AlignCenter, caption);
     DrawOutcomeMark(p, r, OutcomeOf(v));
   }

@@ -12,6 +12,13 @@
 
 namespace vexlar {
 
+// The captions' font at 100 pixels, its least pixel size and its digits' share of its size.
+struct CaptionFace {
+  QFont At100;
+  int Least = 0;
+  double Digit = 0.7;
+};
+
 class BoardWidget : public QWidget {
   Q_OBJECT
  public:
@@ -94,6 +101,7 @@ class BoardWidget : public QWidget {
   Spot cursor_;
   Spot spaceHeld_;                    // pressed by the space bar, clicked when it is let go there
   std::pair<QSize, qreal> prepared_;  // the cell size and pixel ratio the pictures are ready for
+  CaptionFace captionFace_;
   bool keyboard_ = false;  // the cursor shows once the keyboard is used, not after a click
 };
 
