@@ -59,7 +59,6 @@ bool VEXLAROS::eventFilter(QObject* watched, QEvent* e) {
     e->ignore();  // the sub-window's menu and Ctrl+F4 would close the game window alone
     return true;
   }
-  if (e->type() == QEvent::WindowStateChange) QTimer::singleShot(0, game_, &VEXLAR::RestoreFocus);
   return QMainWindow::eventFilter(watched, e);
 }
 
