@@ -105,10 +105,7 @@ class DesktopTest : public QObject {
       Click(w->CmdStart);
       QTRY_COMPARE(w->game().S.GridSize, side);  // a busy machine may take a while
       QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), 5000);
-      MessageCloser closer;
-      Click(w->CmdFinish);
-      QVERIFY2(QTest::qWaitFor([&] { return closer.closedOne(); }, 5000),
-               qPrintable(closer.said()));
+      finishByMouse();
     }
   }
 
@@ -157,10 +154,7 @@ class DesktopTest : public QObject {
       QVERIFY(!sub->close());
       QVERIFY(phase == QString("running") ? w->Timer1.isActive() : w->Timer2.isActive());
       if (phase != QString("running")) break;
-      MessageCloser closer;
-      Click(w->CmdFinish);
-      QVERIFY2(QTest::qWaitFor([&] { return closer.closedOne(); }, 5000),
-               qPrintable(closer.said()));
+      finishByMouse();
     }
   }
 
@@ -203,6 +197,13 @@ class DesktopTest : public QObject {
   }
 
  private:
+  // Finished by the real mouse, and the one result box it brings closed the same way.
+  void finishByMouse() {
+    MessageCloser closer;
+    Click(w->CmdFinish);
+    QVERIFY2(QTest::qWaitFor([&] { return closer.closedOne(); }, 5000), qPrintable(closer.said()));
+  }
+
   // A game with probes fired at the top and the left edge and two cells marked, by the mouse.
   void playSome() {
     Click(w->CmdStart);
