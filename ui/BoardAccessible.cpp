@@ -11,8 +11,11 @@ using Spot = BoardWidget::Spot;
 
 int GridSize(const BoardWidget* board) { return board->Positions ? board->Positions->GridSize : 0; }
 
+// The board shows its elements: not under the cover, and with a game state to name them by.
+bool Exposed(const BoardWidget* board) { return board->isVisible() && board->Positions; }
+
 bool OnScreen(const BoardWidget* board, Spot s) {
-  return board->isVisible() && board->Positions && !board->SpotRect(s).isEmpty();
+  return Exposed(board) && !board->SpotRect(s).isEmpty();
 }
 
 // The row and column of the table that an element stands at.
@@ -132,7 +135,7 @@ void* BoardAccessible::interface_cast(QAccessible::InterfaceType t) {
 }
 
 std::vector<Spot> BoardAccessible::shown() const {
-  if (!board()->isVisible() || !board()->Positions) return {};
+  if (!Exposed(board())) return {};
   return board()->Spots();
 }
 
@@ -163,7 +166,7 @@ QAccessibleInterface* BoardAccessible::focusChild() const {
 }
 
 int BoardAccessible::rowCount() const {
-  return board()->isVisible() && board()->Positions ? board()->Positions->GridSpan : 0;
+  return Exposed(board()) ? board()->Positions->GridSpan : 0;
 }
 
 QAccessibleInterface* BoardAccessible::cellAt(int row, int column) const {
