@@ -40,12 +40,6 @@ double HueShare(const QImage& img, int from, int to) {
          Sum(img, [&](QColor c, int, int) { return saturated(c); });
 }
 
-PictureStrip Cut(const PictureFile& f) { return {f.Width, f.Height, f.Rows, f.Cols}; }
-const PictureFile& File(Clip c) {
-  return *std::find_if(PictureFiles.begin(), PictureFiles.end(),
-                       [c](auto& f) { return f.Strip == c; });
-}
-
 }  // namespace
 
 // Each picture has its size, and its 2x picture and the one drawn at run time at scale 3, scaled
@@ -60,7 +54,7 @@ TEST(Pictures, SizesAndFramesAtEveryScale) {
     // The board's spirals take seconds at scale 3, drawn by the same code as at scale 2.
     const QImage three = f.Strip == Clip::Board ? two : f.Draw(3, nullptr);
     ASSERT_EQ(three.size(), (f.Strip == Clip::Board ? 2 : 3) * one.size());
-    PictureStrip cut = Cut(f);
+    PictureStrip cut = f.Cut();
     if (f.Strip == Clip::Board) cut.Rows = cut.Cols = 4;  // pieces as a Start cuts them
     for (const QImage& big : {two, three}) {
       const QImage down = big.scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -82,7 +76,7 @@ TEST(Pictures, SizesAndFramesAtEveryScale) {
 
 TEST(Pictures, BallsTurnOnBlackAndOnRedWithAnOrangeLine) {
   const QImage mark = Picture("markball.png"), wrong = Picture("wrongball.png");
-  const PictureStrip cut = Cut(File(Clip::Mark));
+  const PictureStrip cut = FileOf(Clip::Mark).Cut();
   QSet<QRgb> faces;
   for (int f = 0; f < 12; ++f) {
     SCOPED_TRACE(f);
@@ -102,7 +96,7 @@ TEST(Pictures, BallsTurnOnBlackAndOnRedWithAnOrangeLine) {
 
 TEST(Pictures, GlowGrowsWhiterAndTheBoardIsGreenTealAndBlue) {
   const QImage glow = Picture("queglow.png");
-  const PictureStrip cut = Cut(File(Clip::Glow));
+  const PictureStrip cut = FileOf(Clip::Glow).Cut();
   const QColor corner = Frame(glow, cut, 0).pixelColor(2, 2);
   EXPECT_TRUE(corner.blue() > corner.red() && corner.lightnessF() < 0.3);
   double before = 0;
@@ -126,7 +120,7 @@ TEST(Pictures, TrailFramesLeaveByTheEdgesTheirPathsUse) {
   const QImage trail = Picture("trail.png");
   const auto cyan = [](QColor c) { return c.red() < 170 && c.green() > 170 && c.blue() > 170; };
   for (int f = 0; f < 24; ++f) {
-    const QImage img = Frame(trail, Cut(File(Clip::Trail)), f);
+    const QImage img = Frame(trail, FileOf(Clip::Trail).Cut(), f);
     for (char edge : {'T', 'B', 'L', 'R'}) {
       // A band four pixels deep along that edge, short of the corners.
       const double crossing = Sum(img, [&](QColor c, int x, int y) {

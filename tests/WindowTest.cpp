@@ -48,9 +48,7 @@ QImage AsShown(const QImage& drawn, int scale, const QRect& frame, QSize size) {
 // The 1x rectangle of the frame that image b shows now.
 QRect FrameOf(const Game& g, std::int16_t b) {
   const ImageView& v = g.Board.Images[b];
-  const PictureFile& f = *std::find_if(PictureFiles.begin(), PictureFiles.end(),
-                                       [&](const PictureFile& f) { return f.Strip == v.Strip; });
-  const Rect r = PictureStrip{f.Width, f.Height, f.Rows, f.Cols}.Frame(v.Frame);
+  const Rect r = FileOf(v.Strip).Cut().Frame(v.Frame);
   return {r.Left, r.Top, r.Width, r.Height};
 }
 

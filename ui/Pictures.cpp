@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
 #include <cmath>
 
 namespace vexlar {
@@ -24,7 +25,7 @@ QImage PlainPicture(const PictureFile& f) {
   QImage img(f.Width, f.Height, QImage::Format_RGB32);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
-  const PictureStrip cut{f.Width, f.Height, f.Rows, f.Cols};
+  const PictureStrip cut = f.Cut();
   if (f.Strip == Clip::Cell) {
     img.fill(QColor(194, 194, 194));
     return img;
@@ -108,6 +109,11 @@ void StripPicture::Draw(QPainter& p, const QRect& target, const Rect& frame) con
 
 void StripPicture::Prepare(QSize cell, qreal ratio) const {
   Frames->Frame(Cut.Frame(0), (QSizeF(cell) * ratio).toSize(), ratio);
+}
+
+const PictureFile& FileOf(Clip c) {
+  return *std::find_if(PictureFiles.begin(), PictureFiles.end(),
+                       [c](const PictureFile& f) { return f.Strip == c; });
 }
 
 QString TwiceName(const QString& file) {

@@ -40,8 +40,12 @@ struct PictureFile {
   std::int16_t Rows, Cols;
   int Width, Height;
   pictures::StripDrawing Draw;
+  // The frames of the 1x file.
+  PictureStrip Cut() const { return {Width, Height, Rows, Cols}; }
 };
 extern const std::array<PictureFile, 6> PictureFiles;
+// The row of PictureFiles for a strip.
+const PictureFile& FileOf(Clip c);
 
 // The name of a picture's 2x file: "board.png" gives "board@2x.png".
 QString TwiceName(const QString& file);
