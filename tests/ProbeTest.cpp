@@ -1,5 +1,5 @@
-// Tracing: the worked example and the edge cases of the rule, the whole trail table, paths that
-// run both ways; firing with its captions, colours and counters; the pair highlight.
+// Tracing: the worked example and the edge cases of the rule, the trails a player sees, paths
+// that run both ways; firing with its captions, colours and counters; the pair highlight.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -59,52 +59,46 @@ TEST_F(FiveByFive, TheWorkedExampleAndTheEdgesOfTheRule) {
   EXPECT_EQ(Cell(3, 1).Frame, 99);
 }
 
-// Every entry of the trail table: the frame a cell shows when a probe enters it heading up,
-// down, left or right while it shows `old`. A turn entry shows `turned` when the que that turned
-// the probe lies at (dr, dc) from the cell, else `straight`; -1 leaves the picture as it is.
-TEST_F(FiveByFive, TrailTable) {
-  struct Entry {
-    int Straight, Turned = -1, Dr = 0, Dc = 0;
+// What a demo probe leaves drawn on a 7 x 7 board, cell by cell: {row, column, frame}. A turn
+// shows where it came in and where it went; a path that comes back joins both ways.
+TEST(Trails, TurnsUTurnsAndPathsThatComeBack) {
+  struct Path {
+    std::vector<std::string> Ques;
+    Side From;
+    int At;
+    std::vector<std::array<int, 3>> Shows;
   };
-  const std::pair<int, std::array<Entry, 4>> table[] = {
-      {0, {{{4}, {5}, {6}, {7}}}},
-      {4, {{{-1}, {2}, {6, 8, -1, 1}, {7, 9, -1, -1}}}},
-      {5, {{{2}, {-1}, {6, 10, 1, 1}, {7, 11, 1, -1}}}},
-      {6, {{{4, 12, 1, -1}, {5, 13, -1, -1}, {-1}, {3}}}},
-      {7, {{{4, 14, 1, 1}, {5, 15, -1, 1}, {3}, {-1}}}},
-      {8, {{{-1}, {16}, {-1}, {23}}}},
-      {9, {{{-1}, {16}, {22}, {-1}}}},
-      {10, {{{17}, {-1}, {-1}, {21}}}},
-      {11, {{{17}, {-1}, {20}, {-1}}}},
-      {12, {{{-1}, {20}, {-1}, {18}}}},
-      {13, {{{22}, {-1}, {-1}, {18}}}},
-      {14, {{{-1}, {21}, {19}, {-1}}}},
-      {15, {{{23}, {-1}, {19}, {-1}}}},
-      {1, {{{-1}, {-1}, {-1}, {-1}}}},
-      {2, {{{-1}, {-1}, {-1}, {-1}}}},
-      {3, {{{-1}, {-1}, {-1}, {-1}}}},
+  const std::string row3 = "Q.....Q", q1 = "Q......", q7 = "......Q", q3 = "..Q....";
+  const Path paths[] = {
+      // One que beside the path: up, down, left and right, turned either way.
+      {{"", "", "..Q"}, Side::Bottom, 2, {{4, 2, 8}, {5, 2, 4}, {4, 1, 6}}},
+      {{"", "", q1}, Side::Bottom, 2, {{4, 2, 9}, {4, 3, 7}}},
+      {{"", "", "", "", "..Q"}, Side::Top, 2, {{4, 2, 10}, {3, 2, 5}, {4, 1, 6}}},
+      {{"", "", "", "", q1}, Side::Top, 2, {{4, 2, 11}, {4, 3, 7}}},
+      {{"", "", "....Q"}, Side::Right, 2, {{2, 6, 12}, {2, 7, 6}, {1, 6, 4}}},
+      {{"....Q"}, Side::Right, 2, {{2, 6, 13}, {3, 6, 5}}},
+      {{"", "", q3}, Side::Left, 2, {{2, 2, 14}, {2, 1, 7}, {1, 2, 4}}},
+      {{q3}, Side::Left, 2, {{2, 2, 15}, {3, 2, 5}}},
+      // Round three turns and across its own path, which shows the newer arrow.
+      {{"", ".Q...Q", "", "", "", ".....Q"}, Side::Left, 5, {{5, 5, 14}, {3, 3, 13}, {5, 3, 5}}},
+      // Turned, sent back by two ques ahead, and out again at its own button.
+      {{"", "", row3, "", q7}, Side::Bottom, 2, {{4, 2, 22}, {4, 6, 19}, {4, 4, 3}, {6, 2, 2}}},
+      {{"", "", row3, "", q1}, Side::Bottom, 6, {{4, 6, 23}, {4, 2, 18}}},
+      {{"", "", q1, "", "Q.....Q"}, Side::Top, 6, {{4, 6, 21}, {4, 2, 18}, {2, 6, 2}}},
+      {{q3, "", "", "", "", "", "..Q.Q"}, Side::Right, 2, {{2, 4, 22}, {6, 4, 17}}},
+      {{"..Q.Q", "", "", "", "", "", q3}, Side::Right, 6, {{6, 4, 20}, {2, 4, 16}}},
   };
-  // A cell whose next step leaves the board, so that it is drawn once: up, down, left, right.
-  const std::pair<int, int> cell[] = {{1, 3}, {5, 3}, {3, 1}, {3, 5}};
-  const Heading heading[] = {Heading::Up, Heading::Down, Heading::Left, Heading::Right};
-  for (const auto& [old, entries] : table)
-    for (int h = 0; h < 4; ++h)
-      for (bool que : {false, true}) {
-        const Entry& e = entries[h];
-        if (que && e.Turned < 0) continue;
-        const auto [row, col] = cell[h];
-        PutQuesAt(g, que ? std::vector<std::pair<int, int>>{{row + e.Dr, col + e.Dc}}
-                         : std::vector<std::pair<int, int>>{});
-        const std::int16_t p = g.S.Pos(row, col);
-        g.S.Cells[p].Trail = static_cast<std::int16_t>(old);
-        Cell(row, col).Frame = 99;
-        TraceFrom(g, p, heading[h]);
-        EXPECT_EQ(Cell(row, col).Frame, que              ? e.Turned
-                                        : e.Straight < 0 ? 99
-                                                         : e.Straight)
-            << "old " << old << ", heading " << h << (que ? ", turned" : "");
-        g.S.Cells[p].Trail = 0;
-      }
+  for (const Path& path : paths) {
+    Recorder rec;
+    Game g{&rec, &rec};
+    LayoutDirect(g, 7);
+    g.Panel.ChkDemo = 1;
+    PutQues(g, path.Ques);
+    TraceProbe(g, EdgePos(g.S, path.From, path.At));
+    for (auto [row, col, frame] : path.Shows)
+      EXPECT_EQ(g.Board.Images[ImageAt(g.S, row, col)].Frame, frame)
+          << "from side " << int(path.From) << " at " << path.At << ", cell " << row << "," << col;
+  }
 }
 
 TEST(Tracing, PathsRunBothWays) {
