@@ -36,6 +36,17 @@ const KindInfo Kinds[EventKindCount] = {
     {"CloseMessage", 0, [](Player& p, std::int16_t) { p.MessageOpen = false; }},
 };
 
+// Right after the first reveal step: the hits counted, and the result text that tells them.
+void CheckReveal(const GameState& s, std::vector<std::string>& v) {
+  int hits = 0;
+  for (int j = 1; j <= s.QueCount && j < ListCapacity; ++j)
+    hits += s.MarkRec(s.QueList[j]).Marked ? 1 : 0;
+  if (s.HitCount != hits)
+    v.push_back("HitCount " + Decimal(s.HitCount) + " with " + Decimal(hits) + " marked ques");
+  if (s.ResultText.find("You hit " + Decimal(s.HitCount) + " of " + Decimal(s.QueCount) + " ") != 0)
+    v.push_back("ResultText \"" + s.ResultText + "\"");
+}
+
 // Low two bits: the first unmarked que, some que, some mark, or any cell of the board.
 std::int16_t SomeCell(const Game& g, unsigned a) {
   const GameState& s = g.S;
@@ -123,10 +134,7 @@ void Player::Deliver(const Event& e) {
   Rec.Log.clear();
   if (!Failure.empty()) return;  // an event inside its pump failed; that report stands
   std::vector<std::string> v = CheckInvariants(G, Depth > 0);
-  if (revealing) {
-    const std::vector<std::string> r = CheckReveal(G);
-    v.insert(v.end(), r.begin(), r.end());
-  }
+  if (revealing) CheckReveal(G.S, v);
   if (revealing != G.Panel.PendingMessage.has_value()) v.push_back("message without the reveal");
   if (G.Panel.PendingMessage && (*G.Panel.PendingMessage != G.S.ResultText || MessageOpen))
     v.push_back("the message is not ResultText or opens over another");

@@ -223,17 +223,4 @@ std::vector<std::string> CheckInvariants(const Game& g, bool inHandler) {
   return std::move(c.Out);
 }
 
-std::vector<std::string> CheckReveal(const Game& g) {
-  Checks c;
-  const GameState& s = g.S;
-  int hits = 0;
-  for (int j = 1; j <= s.QueCount && j < ListCapacity; ++j)
-    hits += s.MarkRec(s.QueList[j]).Marked ? 1 : 0;
-  c(s.HitCount == hits, "HitCount ", s.HitCount, " with ", hits, " marked ques");
-  // What the message tells is what the game counted.
-  c(s.ResultText.find("You hit " + Decimal(s.HitCount) + " of " + Decimal(s.QueCount) + " ") == 0,
-    "ResultText \"", s.ResultText, "\"");
-  return std::move(c.Out);
-}
-
 }  // namespace vexlar::test

@@ -14,7 +14,5 @@ Phase PhaseOf(const Game& g);
 // Broken invariants, none when all hold. inHandler: run from a handler's event pump, where its
 // busy flag and the first build's cover may still stand.
 std::vector<std::string> CheckInvariants(const Game& g, bool inHandler = false);
-// Right after the first reveal step: the hits, the skill bonus and the result text.
-std::vector<std::string> CheckReveal(const Game& g);
 
 }  // namespace vexlar::test
