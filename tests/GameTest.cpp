@@ -1,29 +1,28 @@
 // The worked examples of the board, the placement, marking, the clock, the finish and the panel;
-// what the random play cannot see for itself.
+// what the storm cannot see for itself.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 
-#include "GameTestSupport.h"
 #include "PanelLayout.h"
 #include "PictureStrip.h"
+#include "Play.h"
 #include "QueControl.h"
 
 using namespace vexlar;
 using namespace vexlar::test;
 
-TEST(Board, NumberingOfTheDesignsExampleAndTheFirstBuild) {
-  Fixture f;
-  const GameState& s = f.G.S;
+TEST_F(Play, BoardNumberingOfTheDesignsExampleAndTheFirstBuild) {
+  const GameState& s = G.S;
   // The first build of a 625-pixel window: a board of 600 in positions of 600 / 27 = 22.
   EXPECT_EQ(s.BoardSize, 600);
   EXPECT_EQ(s.CellWidth, 22);
-  EXPECT_EQ(f.G.Panel.Cover.Width, 625 - 8 - 2);
-  EXPECT_EQ((std::vector<std::string>{"pump"}), f.Rec.Log);
-  f.G.BuildBoardOnce(900, 0, 0);  // a second activation changes nothing
+  EXPECT_EQ(G.Panel.Cover.Width, 625 - 8 - 2);
+  EXPECT_EQ((std::vector<std::string>{"pump"}), Rec.Log);
+  G.BuildBoardOnce(900, 0, 0);  // a second activation changes nothing
   EXPECT_EQ(s.BoardSize, 600);
-  f.Start(8, 4);
+  Start(8, 4);
   EXPECT_EQ(s.CellWidth, 60);
   // Side 8: buttons 10 and 11 at either end of row 1, images 0 to 7 between; the corners hidden.
   EXPECT_EQ(s.Cells[10].But, 10);
@@ -31,21 +30,21 @@ TEST(Board, NumberingOfTheDesignsExampleAndTheFirstBuild) {
   EXPECT_EQ(s.Cells[19].But, 11);
   EXPECT_EQ(s.Cells[89].But, 25);
   EXPECT_EQ(s.Cells[90].But, 26);
-  for (int corner : {0, 9, 26, 35}) EXPECT_FALSE(f.G.Board.Buttons[corner].Visible) << corner;
+  for (int corner : {0, 9, 26, 35}) EXPECT_FALSE(G.Board.Buttons[corner].Visible) << corner;
   EXPECT_EQ(&s.MarkRec(0), &s.Cells[9]);  // the mark flags of images 0 and 63
   EXPECT_EQ(&s.MarkRec(63), &s.Cells[72]);
-  f.Finish();
-  f.Start(14, 4);
+  Finish();
+  Start(14, 4);
   EXPECT_EQ(s.CellWidth, 38);  // 600 / 16 = 37.5, rounded half to even
-  EXPECT_EQ(f.G.Board.Images[9].Frame, 9);
-  EXPECT_EQ(f.G.Board.BoardRows, 14);
+  EXPECT_EQ(G.Board.Images[9].Frame, 9);
+  EXPECT_EQ(G.Board.BoardRows, 14);
   // A window of 425 pixels inside: 400 / 16 = 25 a position, the probe and the cover kept.
-  f.G.EdgeButtonClick(1);
-  f.G.ResizeBoard(425);
+  G.EdgeButtonClick(1);
+  G.ResizeBoard(425);
   EXPECT_EQ(s.CellWidth, 25);
-  EXPECT_EQ(f.G.Board.Buttons[16].Place, (Rect{12, 37, 25, 25}));  // left of row 1
-  EXPECT_EQ(f.G.Panel.Cover.Width, 425 - 8 - 2);
-  EXPECT_EQ(f.G.Board.Buttons[1].Caption, "1");
+  EXPECT_EQ(G.Board.Buttons[16].Place, (Rect{12, 37, 25, 25}));  // left of row 1
+  EXPECT_EQ(G.Panel.Cover.Width, 425 - 8 - 2);
+  EXPECT_EQ(G.Board.Buttons[1].Caption, "1");
   EXPECT_EQ(s.ProbeCount, 1);
 }
 
@@ -59,103 +58,98 @@ TEST(Board, AnActivationDuringTheBuildsPumpBuildsNothing) {
   EXPECT_EQ(pumps, 1);
 }
 
-TEST(Placement, DistinctCellsApartUnlessAdjacencyAndEveryRowReached) {
-  Fixture f;
+TEST_F(Play, PlacementDistinctCellsApartUnlessAdjacencyAndEveryRowReached) {
   std::set<int> rows;
   for (int round = 0; round < 300; ++round) {
-    f.G.Panel.ChkAdjacency = round % 3 == 0;
-    f.G.TimeOfDay = [round] { return round * 1.5f; };
-    f.Start(8 + round % 18, 4 + round % 13);
-    const GameState& s = f.G.S;
+    G.Panel.ChkAdjacency = round % 3 == 0;
+    G.TimeOfDay = [round] { return round * 1.5f; };
+    Start(8 + round % 18, 4 + round % 13);
+    const GameState& s = G.S;
     std::set<int> seen;
     for (int j = 1; j <= s.QueCount; ++j) {
       const std::int16_t b = s.QueList[j], k = s.ImagePos(b);
       ASSERT_TRUE(seen.insert(b).second) << "a cell chosen twice";
       if (s.GridSize == 8) rows.insert(b / 8);
-      if (f.G.Panel.ChkAdjacency) continue;
+      if (G.Panel.ChkAdjacency) continue;
       for (int n : {-1, 1, -s.GridSpan, +s.GridSpan})
         ASSERT_FALSE(s.Cells[k + n].Que) << "touching";
     }
-    f.Finish();
+    Finish();
   }
   EXPECT_EQ(rows.size(), 8u) << "a row of cells never got a que";
 }
 
-TEST(Placement, SixteenApartOnTheSmallestBoardAlwaysEnd) {
-  Fixture f;
-  f.Start(8, 8);
+TEST_F(Play, PlacementSixteenApartOnTheSmallestBoardAlwaysEnd) {
+  Start(8, 8);
   std::vector<double> script = {0.11};  // image 0, then only border draws: a fresh start
   script.insert(script.end(), 5, 0.0);
   for (int pos : {33, 37, 73, 77}) script.push_back(pos / 100.0 + 0.001);
-  PutQues(f.G, {});
-  f.G.S.QueCount = 4;
+  PutQues(G, {});
+  G.S.QueCount = 4;
   std::size_t next = 0;
   PlaceQuesWith(
-      f.G, [&] { return script.at(next++); }, 5);
-  EXPECT_FALSE(f.G.S.Cells[11].Que) << "the first attempt was not undone";
-  EXPECT_EQ(f.G.S.QueList[1], 2 * 8 + 2);
+      G, [&] { return script.at(next++); }, 5);
+  EXPECT_FALSE(G.S.Cells[11].Que) << "the first attempt was not undone";
+  EXPECT_EQ(G.S.QueList[1], 2 * 8 + 2);
   for (int round = 0; round < 300; ++round) {  // more ques than the bars allow
-    PutQues(f.G, {});
-    f.G.S.QueCount = 16;
-    f.G.Random.Seed(static_cast<float>(round));
-    PlaceQuesWith(f.G, [&] { return f.G.Random.Next(); });
-    ASSERT_EQ(std::count_if(f.G.S.Cells.begin(), f.G.S.Cells.end(), [](auto& c) { return c.Que; }),
-              16);
+    PutQues(G, {});
+    G.S.QueCount = 16;
+    G.Random.Seed(static_cast<float>(round));
+    PlaceQuesWith(G, [&] { return G.Random.Next(); });
+    ASSERT_EQ(std::count_if(G.S.Cells.begin(), G.S.Cells.end(), [](auto& c) { return c.Que; }), 16);
   }
 }
 
-TEST(Marking, LimitOrderAndRemoval) {
-  Fixture f;
-  f.Start(8, 4);
-  f.Rec.Log.clear();
-  for (int i : {7, 3, 9, 3}) f.G.CellClick(static_cast<std::int16_t>(i));
-  EXPECT_EQ(f.G.S.MarkList[1], 7);  // 3 left the list, 9 moved down
-  EXPECT_EQ(f.G.S.MarkList[2], 9);
-  for (int i : {0, 20, 30}) f.G.CellClick(static_cast<std::int16_t>(i));
-  EXPECT_EQ(f.G.Panel.TxtMarks, "4");  // the fifth was refused
-  EXPECT_EQ(f.G.Board.Images[30].Strip, Clip::Board);
-  EXPECT_EQ(f.Rec.Log.back(), "play mark");
-  EXPECT_EQ(std::count(f.Rec.Log.begin(), f.Rec.Log.end(), "play boomcrak"), 6);
-  f.G.CellClick(0);  // removal is never refused; image 0's flag lives in a border record
-  EXPECT_EQ(f.G.S.MarkCount, 3);
-  EXPECT_FALSE(f.G.S.Cells[9].Marked);
+TEST_F(Play, MarkingLimitOrderAndRemoval) {
+  Start(8, 4);
+  Rec.Log.clear();
+  for (int i : {7, 3, 9, 3}) G.CellClick(static_cast<std::int16_t>(i));
+  EXPECT_EQ(G.S.MarkList[1], 7);  // 3 left the list, 9 moved down
+  EXPECT_EQ(G.S.MarkList[2], 9);
+  for (int i : {0, 20, 30}) G.CellClick(static_cast<std::int16_t>(i));
+  EXPECT_EQ(G.Panel.TxtMarks, "4");  // the fifth was refused
+  EXPECT_EQ(G.Board.Images[30].Strip, Clip::Board);
+  EXPECT_EQ(Rec.Log.back(), "play mark");
+  EXPECT_EQ(std::count(Rec.Log.begin(), Rec.Log.end(), "play boomcrak"), 6);
+  G.CellClick(0);  // removal is never refused; image 0's flag lives in a border record
+  EXPECT_EQ(G.S.MarkCount, 3);
+  EXPECT_FALSE(G.S.Cells[9].Marked);
 }
 
-TEST(Clock, CountsDownInTicksHoldsWhilePausedAnimatesMarksAndShowsQuesInDemo) {
-  Fixture f;
-  f.G.Panel.ChkDemo = 1;
-  f.Start(8, 4);
-  PutQues(f.G, {"Q.......", "", "..Q.....", "", "", "", "......Q."});
-  EXPECT_EQ(f.G.S.TimeBonus, 1040);
-  f.G.CellClick(ImageAt(f.G.S, 1, 1));
-  f.G.CellClick(40);
-  f.G.S.MarkFrame = 11;
-  f.G.Timer1Tick();
-  EXPECT_EQ(f.G.Panel.TxtScore, "1039");
-  EXPECT_EQ(f.G.S.MarkFrame, 0);  // both marks showed 11, then the count wrapped
-  EXPECT_EQ(f.G.Board.Images[40].Frame, 11);
-  EXPECT_EQ(f.G.Board.Images[ImageAt(f.G.S, 1, 1)].Strip,
+TEST_F(Play, ClockCountsDownInTicksHoldsWhilePausedAnimatesMarksAndShowsQuesInDemo) {
+  G.Panel.ChkDemo = 1;
+  Start(8, 4);
+  PutQues(G, {"Q.......", "", "..Q.....", "", "", "", "......Q."});
+  EXPECT_EQ(G.S.TimeBonus, 1040);
+  G.CellClick(ImageAt(G.S, 1, 1));
+  G.CellClick(40);
+  G.S.MarkFrame = 11;
+  G.Timer1Tick();
+  EXPECT_EQ(G.Panel.TxtScore, "1039");
+  EXPECT_EQ(G.S.MarkFrame, 0);  // both marks showed 11, then the count wrapped
+  EXPECT_EQ(G.Board.Images[40].Frame, 11);
+  EXPECT_EQ(G.Board.Images[ImageAt(G.S, 1, 1)].Strip,
             Clip::Mark);  // a marked que keeps its mark
-  EXPECT_EQ(f.G.Board.Images[ImageAt(f.G.S, 3, 3)].Strip, Clip::Glow);
-  f.G.PauseClick();
-  f.G.Timer1Tick();  // a tick already queued does nothing
-  EXPECT_EQ(f.G.S.TimeBonus, 1039);
-  f.G.PauseClick();
-  for (int t = 0; t < 1039; ++t) f.G.Timer1Tick();
-  EXPECT_EQ(f.G.Panel.TxtScore, "000000");
-  f.G.Timer1Tick();
-  EXPECT_EQ(f.G.S.TimeBonus, -1);  // the game goes on
-  f.G.S.MarkFrame = 5;
-  f.G.CellClick(41);  // a new mark shows the frame the others show
-  EXPECT_EQ(f.G.Board.Images[41].Frame, 5);
-  f.Finish();
-  f.Start(8, 4);  // and a new game's marks turn from the first frame
-  f.G.CellClick(41);
-  EXPECT_EQ(f.G.Board.Images[41].Frame, 0);
+  EXPECT_EQ(G.Board.Images[ImageAt(G.S, 3, 3)].Strip, Clip::Glow);
+  G.PauseClick();
+  G.Timer1Tick();  // a tick already queued does nothing
+  EXPECT_EQ(G.S.TimeBonus, 1039);
+  G.PauseClick();
+  for (int t = 0; t < 1039; ++t) G.Timer1Tick();
+  EXPECT_EQ(G.Panel.TxtScore, "000000");
+  G.Timer1Tick();
+  EXPECT_EQ(G.S.TimeBonus, -1);  // the game goes on
+  G.S.MarkFrame = 5;
+  G.CellClick(41);  // a new mark shows the frame the others show
+  EXPECT_EQ(G.Board.Images[41].Frame, 5);
+  Finish();
+  Start(8, 4);  // and a new game's marks turn from the first frame
+  G.CellClick(41);
+  EXPECT_EQ(G.Board.Images[41].Frame, 0);
 }
 
 // Four ques on side 8 and 9 probes, 2 of them out elsewhere: hits, skill bonus and message.
-TEST(Finish, ScoresTheDesignsExamples) {
+TEST_F(Play, FinishScoresTheDesignsExamples) {
   struct Case {
     std::vector<std::pair<int, int>> Marks;
     int Hits, Skill;
@@ -166,43 +160,41 @@ TEST(Finish, ScoresTheDesignsExamples) {
       {{{2, 2}, {2, 6}, {6, 2}, {6, 6}}, 4, 810, "You hit 4 of 4 with 9 probes."},
       {{{4, 4}}, 0, 0, "You hit 0 of 4 with 9 probes."},
   };
-  for (const Case& c : cases) {
-    Fixture f;
-    f.Start(8, 4);
-    PutQues(f.G, {"", ".Q...Q..", "", "", "", ".Q...Q.."});
-    f.G.S.ProbeCount = 9;
-    f.G.S.ExitCount = 2;
-    for (auto [r, col] : c.Marks) f.G.CellClick(ImageAt(f.G.S, r, col));
-    f.G.SetVScroll1(25);  // bars moved during the game do not change its score
-    f.G.FinishClick();
-    EXPECT_FALSE(f.G.Panel.PendingMessage);
-    f.G.StartGame();  // ignored while Finish waits for the first reveal step
-    f.G.Timer2Tick();
-    EXPECT_EQ(f.G.S.HitCount, c.Hits);
-    EXPECT_EQ(f.G.S.SkillBonus, c.Skill);
-    EXPECT_EQ(f.G.Panel.TxtScore2, Decimal(c.Skill));
-    EXPECT_EQ(f.G.Panel.PendingMessage.value_or(""), c.Message);
-    EXPECT_EQ(f.G.Board.Images[ImageAt(f.G.S, 6, 6)].Strip, c.Hits == 4 ? Clip::Mark : Clip::Glow);
-    EXPECT_EQ(f.G.Board.Images[ImageAt(f.G.S, 4, 4)].Strip,
-              c.Hits == 4 ? Clip::Board : Clip::Wrong);
+  for (const Case& c : cases) {      // one after the other, as a player plays them
+    G.Panel.PendingMessage.reset();  // the last result box shown
+    Start(8, 4);
+    PutQues(G, {"", ".Q...Q..", "", "", "", ".Q...Q.."});
+    G.S.ProbeCount = 9;
+    G.S.ExitCount = 2;
+    for (auto [r, col] : c.Marks) G.CellClick(ImageAt(G.S, r, col));
+    G.SetVScroll1(25);  // bars moved during the game do not change its score
+    G.FinishClick();
+    EXPECT_FALSE(G.Panel.PendingMessage);
+    G.StartGame();  // ignored while Finish waits for the first reveal step
+    G.Timer2Tick();
+    EXPECT_EQ(G.S.HitCount, c.Hits);
+    EXPECT_EQ(G.S.SkillBonus, c.Skill);
+    EXPECT_EQ(G.Panel.TxtScore2, Decimal(c.Skill));
+    EXPECT_EQ(G.Panel.PendingMessage.value_or(""), c.Message);
+    EXPECT_EQ(G.Board.Images[ImageAt(G.S, 6, 6)].Strip, c.Hits == 4 ? Clip::Mark : Clip::Glow);
+    EXPECT_EQ(G.Board.Images[ImageAt(G.S, 4, 4)].Strip, c.Hits == 4 ? Clip::Board : Clip::Wrong);
   }
 }
 
-TEST(Settings, QueBarHeldAtTheBoardSideAndMuteSetsEveryVolume) {
-  Fixture f;
-  EXPECT_EQ(f.G.Panel.TxtGridSize + "/" + f.G.Panel.TxtQues, "14/4");
-  EXPECT_EQ(f.Rec.Volumes, (std::array<int, SoundKindCount>{}));  // full volume from the load
-  f.G.SetVScroll2(14);
-  f.G.SetVScroll1(13);
-  EXPECT_EQ(f.G.Panel.TxtQues, "13");
-  f.G.SetVScroll1(10);
-  f.G.SetVScroll2(16);
-  EXPECT_EQ(f.G.Panel.TxtQues, "10");
+TEST_F(Play, SettingsQueBarHeldAtTheBoardSideAndMuteSetsEveryVolume) {
+  EXPECT_EQ(G.Panel.TxtGridSize + "/" + G.Panel.TxtQues, "14/4");
+  EXPECT_EQ(Rec.Volumes, (std::array<int, SoundKindCount>{}));  // full volume from the load
+  G.SetVScroll2(14);
+  G.SetVScroll1(13);
+  EXPECT_EQ(G.Panel.TxtQues, "13");
+  G.SetVScroll1(10);
+  G.SetVScroll2(16);
+  EXPECT_EQ(G.Panel.TxtQues, "10");
   const OptionRow& mute = OptionFor(&PanelView::ChkAudio);
-  f.G.OptionClick(mute, 1);
-  for (int v : f.Rec.Volumes) EXPECT_EQ(v, VolumeSilent);
-  f.G.OptionClick(mute, 0);
-  for (int v : f.Rec.Volumes) EXPECT_EQ(v, 0);
+  G.OptionClick(mute, 1);
+  for (int v : Rec.Volumes) EXPECT_EQ(v, VolumeSilent);
+  G.OptionClick(mute, 0);
+  for (int v : Rec.Volumes) EXPECT_EQ(v, 0);
 }
 
 TEST(Panel, TextRoundingStripsAndTheSlideBesideTheBoard) {

@@ -44,23 +44,6 @@ void PutQues(Game& g, const std::vector<std::string>& rows) {
   PutQuesAt(g, cells);
 }
 
-Fixture::Fixture() {
-  G.TimeOfDay = [] { return 43210.5f; };
-  G.LoadWindow();
-  G.BuildBoardOnce(625, 10, 10);
-}
-
-void Fixture::Start(int size, int ques) {
-  G.SetVScroll1(static_cast<std::int16_t>(size));
-  G.SetVScroll2(static_cast<std::int16_t>(ques));
-  G.StartGame();
-}
-
-void Fixture::Finish() {
-  G.FinishClick();
-  G.Timer2Tick();
-}
-
 void LayoutDirect(Game& g, int size) {
   g.S.GridSize = static_cast<std::int16_t>(size);
   g.S.GridEdge = static_cast<std::int16_t>(size + 1);

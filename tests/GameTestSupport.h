@@ -45,17 +45,6 @@ void PutQues(Game& g, const std::vector<std::string>& rows);
 // Ques at (row, column) cells, listed in that order.
 void PutQuesAt(Game& g, const std::vector<std::pair<int, int>>& cells);
 
-// A game window loaded and activated: the idle phase, 625 px inner height.
-struct Fixture {
-  Recorder Rec;
-  Game G{&Rec, &Rec};
-  Fixture();
-  // Starts a game with the given settings (ques placed at random).
-  void Start(int size, int ques);
-  // Finishes the game and runs the first reveal step.
-  void Finish();
-};
-
 // Lays out a board of any side directly, without the settings bars (for small worked examples).
 void LayoutDirect(Game& g, int size);
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "GameTestSupport.h"
+#include "Play.h"
 #include "Probe.h"
 
 using namespace vexlar;
@@ -101,81 +101,78 @@ TEST(Trails, TurnsUTurnsAndPathsThatComeBack) {
   }
 }
 
-TEST(Tracing, PathsRunBothWays) {
-  Fixture f;
+TEST_F(Play, TracingPathsRunBothWays) {
   for (int round = 0; round < 24; ++round) {
-    f.G.TimeOfDay = [round] { return round * 7.0f; };
-    f.Start(8 + round % 18, 4 + round % 13);
-    const GameState& s = f.G.S;
+    G.TimeOfDay = [round] { return round * 7.0f; };
+    Start(8 + round % 18, 4 + round % 13);
+    const GameState& s = G.S;
     for (int i = 1; i <= s.GridSize; ++i)
       for (Side side : {Side::Top, Side::Left}) {
-        const std::int16_t k = EdgePos(s, side, i), r = TraceProbe(f.G, k);
+        const std::int16_t k = EdgePos(s, side, i), r = TraceProbe(G, k);
         if (!s.ProbeHit && r != k) {
-          ASSERT_EQ(TraceProbe(f.G, r), k) << "not reversible";
+          ASSERT_EQ(TraceProbe(G, r), k) << "not reversible";
         }
       }
-    f.Finish();
+    Finish();
   }
 }
 
-TEST(Firing, OutcomesCaptionsColoursAndCounters) {
-  Fixture f;
-  f.Start(8, 4);
-  PutQues(f.G, {"........", "....Q...", "..Q.....", "........", "........", "Q......."});
-  GameState& s = f.G.S;
-  const BoardModel& b = f.G.Board;
-  f.Rec.Log.clear();
+TEST_F(Play, FiringOutcomesCaptionsColoursAndCounters) {
+  Start(8, 4);
+  PutQues(G, {"........", "....Q...", "..Q.....", "........", "........", "Q......."});
+  GameState& s = G.S;
+  const BoardModel& b = G.Board;
+  Rec.Log.clear();
   const std::int16_t through = Edge(s, Side::Top, 8);  // down column 8 and out at its foot
-  f.G.EdgeButtonClick(through);
-  EXPECT_EQ((std::vector<std::string>{"run probe", "pump", "play probe"}), f.Rec.Log);
+  G.EdgeButtonClick(through);
+  EXPECT_EQ((std::vector<std::string>{"run probe", "pump", "play probe"}), Rec.Log);
   const std::int16_t foot = Edge(s, Side::Bottom, 8);
   EXPECT_EQ(s.Cells[s.ButtonPos(through)].Partner, EdgePos(s, Side::Bottom, 8));
   EXPECT_EQ(s.Cells[EdgePos(s, Side::Bottom, 8)].Partner, EdgePos(s, Side::Top, 8));
   EXPECT_EQ(b.Buttons[through].Caption + b.Buttons[foot].Caption, "11");
   EXPECT_EQ(b.Buttons[foot].BackColour, ColourPair);
   const std::int16_t absorbed = Edge(s, Side::Left, 3), reflected = Edge(s, Side::Left, 5);
-  f.G.EdgeButtonClick(absorbed);
-  f.G.EdgeButtonClick(reflected);
+  G.EdgeButtonClick(absorbed);
+  G.EdgeButtonClick(reflected);
   EXPECT_EQ(b.Buttons[absorbed].BackColour, ColourAbsorbed);
   EXPECT_EQ(b.Buttons[reflected].BackColour, ColourReflected);
   EXPECT_EQ(b.Buttons[absorbed].Caption + b.Buttons[reflected].Caption, "23");
   EXPECT_EQ(s.ExitCount, 1);
   // Used buttons fire nothing; a pair end paints both ends in the pair colour again.
-  f.G.Board.SetColour(through, ColourHighlight);
-  f.G.Board.SetColour(foot, ColourHighlight);
-  for (std::int16_t used : {foot, absorbed, reflected}) f.G.EdgeButtonClick(used);
+  G.Board.SetColour(through, ColourHighlight);
+  G.Board.SetColour(foot, ColourHighlight);
+  for (std::int16_t used : {foot, absorbed, reflected}) G.EdgeButtonClick(used);
   EXPECT_EQ(s.ProbeCount, 3);
   EXPECT_EQ(b.Buttons[through].BackColour, ColourPair);
   // A click that arrives while a probe pumps events is dropped.
-  f.Rec.OnPump = [&] { f.G.EdgeButtonClick(Edge(s, Side::Top, 7)); };
-  f.G.EdgeButtonClick(Edge(s, Side::Top, 6));
+  Rec.OnPump = [&] { G.EdgeButtonClick(Edge(s, Side::Top, 7)); };
+  G.EdgeButtonClick(Edge(s, Side::Top, 6));
   EXPECT_EQ(s.ProbeCount, 4);
   EXPECT_EQ(b.Buttons[Edge(s, Side::Top, 7)].Caption, "");
 }
 
-TEST(PairHighlight, PressLightsBothEndsAndTheClickPaintsThemBack) {
-  Fixture f;
-  f.Start(8, 4);
-  PutQues(f.G, {});
-  const GameState& s = f.G.S;
+TEST_F(Play, PairHighlightPressLightsBothEndsAndTheClickPaintsThemBack) {
+  Start(8, 4);
+  PutQues(G, {});
+  const GameState& s = G.S;
   const std::int16_t top = Edge(s, Side::Top, 1), foot = Edge(s, Side::Bottom, 1);
-  f.G.EdgeButtonClick(top);
-  f.Rec.Log.clear();
-  f.G.EdgeButtonPress(top);
-  EXPECT_EQ(f.G.Board.Buttons[foot].BackColour, ColourHighlight);
-  EXPECT_EQ((std::vector<std::string>{"play flash", "play flash"}), f.Rec.Log);
-  f.G.EdgeButtonPress(foot);  // yellow and intact: the flash again
-  EXPECT_EQ(f.Rec.Log.size(), 3u);
-  f.G.EdgeButtonClick(foot);
-  EXPECT_EQ(f.G.Board.Buttons[top].BackColour, ColourPair);
-  f.G.EdgeButtonPress(Edge(s, Side::Top, 3));  // unused: nothing at all
-  EXPECT_EQ(f.Rec.Log.size(), 3u);
+  G.EdgeButtonClick(top);
+  Rec.Log.clear();
+  G.EdgeButtonPress(top);
+  EXPECT_EQ(G.Board.Buttons[foot].BackColour, ColourHighlight);
+  EXPECT_EQ((std::vector<std::string>{"play flash", "play flash"}), Rec.Log);
+  G.EdgeButtonPress(foot);  // yellow and intact: the flash again
+  EXPECT_EQ(Rec.Log.size(), 3u);
+  G.EdgeButtonClick(foot);
+  EXPECT_EQ(G.Board.Buttons[top].BackColour, ColourPair);
+  G.EdgeButtonPress(Edge(s, Side::Top, 3));  // unused: nothing at all
+  EXPECT_EQ(Rec.Log.size(), 3u);
   // A press while a probe pumps events turns only the pressed end and clears the busy flag.
-  f.Rec.OnPump = [&] {
-    f.G.EdgeButtonPress(top);
-    EXPECT_FALSE(f.G.S.ProbeBusy);
+  Rec.OnPump = [&] {
+    G.EdgeButtonPress(top);
+    EXPECT_FALSE(G.S.ProbeBusy);
   };
-  f.G.EdgeButtonClick(Edge(s, Side::Top, 2));
-  EXPECT_EQ(f.G.Board.Buttons[top].BackColour, ColourHighlight);
-  EXPECT_EQ(f.G.Board.Buttons[foot].BackColour, ColourPair);
+  G.EdgeButtonClick(Edge(s, Side::Top, 2));
+  EXPECT_EQ(G.Board.Buttons[top].BackColour, ColourHighlight);
+  EXPECT_EQ(G.Board.Buttons[foot].BackColour, ColourPair);
 }
