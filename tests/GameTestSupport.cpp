@@ -10,18 +10,11 @@ std::string SoundName(SoundKind k) {
 }
 
 std::int16_t EdgePos(const GameState& s, Side side, int index) {
-  const auto i = static_cast<std::int16_t>(index);
-  switch (side) {
-    case Side::Top:
-      return s.Pos(0, i);
-    case Side::Bottom:
-      return s.Pos(s.GridEdge, i);
-    case Side::Left:
-      return s.Pos(i, 0);
-    case Side::Right:
-      return s.Pos(i, s.GridEdge);
-  }
-  return 0;
+  const auto i = static_cast<std::int16_t>(index), e = s.GridEdge;
+  return side == Side::Top      ? s.Pos(0, i)
+         : side == Side::Bottom ? s.Pos(e, i)
+         : side == Side::Left   ? s.Pos(i, 0)
+                                : s.Pos(i, e);
 }
 
 void PutQuesAt(Game& g, const std::vector<std::pair<int, int>>& cells) {
