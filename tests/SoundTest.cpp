@@ -43,6 +43,12 @@ TEST_F(SoundTest, EveryEffectLoadsAndPlaysAtOnceWithTheOthers) {
   s.SetVolume(flash, 0);
   EXPECT_EQ(s.MixerVolume(flash), 128);
   EXPECT_EQ(Sounds::ToMixerVolume(-600), 64);  // -6 dB is about half
+  // The mixer leaves the program's interrupt and terminate to end it.
+  for (int sig : {SIGINT, SIGTERM}) {
+    struct sigaction now {};
+    sigaction(sig, nullptr, &now);
+    EXPECT_EQ(now.sa_handler, SIG_DFL) << "signal " << sig;
+  }
 }
 
 TEST_F(SoundTest, PlayRestartsRunGoesOnAndAFinishedRunStaysSilent) {
@@ -91,13 +97,4 @@ TEST_F(SoundTest, MissingBrokenOrNoDeviceEachSayOneLineAndTheRestPlays) {
   }
   EXPECT_NE(testing::internal::GetCapturedStderr().find("no sound device"), std::string::npos);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
-}
-
-TEST_F(SoundTest, TheProgramStillEndsOnInterruptAndTerminate) {
-  Sounds s;
-  for (int sig : {SIGINT, SIGTERM}) {
-    struct sigaction now {};
-    sigaction(sig, nullptr, &now);
-    EXPECT_EQ(now.sa_handler, SIG_DFL) << "signal " << sig;
-  }
 }
