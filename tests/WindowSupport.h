@@ -1,5 +1,5 @@
-// What the window tests share: the game started as a player starts it, keys and double-clicks
-// as the platform delivers them, the result box answered, and contrast measured on drawn pixels.
+// What the window tests share: the game started as a player starts it, clicks, keys and
+// double-clicks as the platform delivers them, the result box answered, and drawn pixels.
 #pragma once
 #include <QApplication>
 #include <QMessageBox>
@@ -7,28 +7,19 @@
 #include <QTest>
 #include <QTimer>
 #include <cmath>
+#include <functional>
 
+#include "GameTestSupport.h"
 #include "MainWindow.h"
 
 namespace vexlar::test {
 
 inline QString AssetDir() { return QCoreApplication::applicationDirPath(); }
 
-inline bool WaitForBoard(VEXLAR* w) {
-  return QTest::qWaitFor([w] { return w->game().S.BoardBuilt && !w->game().Building; }, 5000);
+// A primary-button click, in the middle of the widget unless told where.
+inline void Click(QWidget* w, QPoint at = {}) {
+  QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at.isNull() ? w->rect().center() : at);
 }
-
-// The main window shown at a size, with the game window's board built.
-struct Shown {
-  VEXLAROS Main;
-  VEXLAR* W;
-  explicit Shown(QSize size = {1024, 700}, const QString& dir = AssetDir())
-      : Main(nullptr, dir), W(Main.gameWindow()) {
-    Main.resize(size);
-    Main.show();
-    if (!WaitForBoard(W)) qFatal("the board was never built");
-  }
-};
 
 // A key as the player types it: to whatever has the focus.
 inline void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
@@ -37,30 +28,63 @@ inline void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
 
 // A double-click as the platform delivers it: press, release, double-click, release.
 inline void DoubleClick(QWidget* w, QPoint at) {
-  QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at);
+  Click(w, at);
   QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, at);
   QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, at);
 }
 
-// Answers the modal result box with Return as soon as it shows, and keeps its text.
-struct MessageCatcher {
-  QTimer Poll;
-  QString Text;
-  int Boxes = 0;
-  QPointer<QMessageBox> Last;  // answered already, until its loop lets it go
-  MessageCatcher() {
-    Poll.setInterval(10);
-    QObject::connect(&Poll, &QTimer::timeout, [this] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box || box == Last) return;
-      Last = box;
-      Text = box->text();
-      ++Boxes;
-      QTest::keyClick(box, Qt::Key_Return);
-    });
-    Poll.start();
+// The colour at a fraction of the way across and down a rectangle of a picture.
+inline QColor Pixel(const QImage& shot, const QRect& r, double x = 0.5, double y = 0.5) {
+  return shot.pixelColor(r.x() + int(x * (r.width() - 1)), r.y() + int(y * (r.height() - 1)));
+}
+
+// The main window shown at a size (as at start-up if the size is empty), its board built.
+struct Shown {
+  VEXLAROS Main;
+  VEXLAR* W;
+  Game& G;
+  explicit Shown(QSize size = {1024, 700}, const QString& dir = AssetDir(),
+                 SoundPort* sound = nullptr)
+      : Main(sound, dir), W(Main.gameWindow()), G(W->game()) {
+    if (size.isEmpty()) {
+      ShowAtStartUp(Main);
+    } else {
+      Main.resize(size);
+      Main.show();
+    }
+    const auto built = [this] { return G.S.BoardBuilt && !G.Building; };
+    if (!QTest::qWaitFor(built, 5000)) qFatal("the board was never built");
   }
+  QRect EdgeRect(Side side, int i) const { return W->Board->ButtonRect(Edge(G.S, side, i)); }
+  QRect CellRect(int row, int col) const { return W->Board->ImageRect(ImageAt(G.S, row, col)); }
+  void ClickBoard(const QRect& r) { Click(W->Board, r.center()); }
+  void Start() { Click(W->CmdStart); }
+  QStringList Finish();
 };
+
+// Does what opens the result box and answers each box with Return: their texts, once no box is
+// left open; none if one stays open.
+inline QStringList Answer(const std::function<void()>& open) {
+  QStringList texts;
+  QPointer<QMessageBox> last;  // answered already, until its loop lets it go
+  QTimer poll;
+  poll.callOnTimeout([&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || box == last) return;
+    texts << box->text();
+    QTest::keyClick(last = box, Qt::Key_Return);
+  });
+  poll.start(10);
+  open();
+  if (QTest::qWaitFor([&] { return !texts.isEmpty() && !QApplication::activeModalWidget(); }))
+    return texts;
+  return {};
+}
+
+// Finishes the game by its button: the texts of the result boxes answered.
+inline QStringList Shown::Finish() {
+  return Answer([this] { Click(W->CmdFinish); });
+}
 
 // WCAG contrast of two colours, 1 to 21.
 inline double Contrast(QColor a, QColor b) {
