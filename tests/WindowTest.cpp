@@ -56,24 +56,55 @@ QRect FrameOf(const Game& g, int row, int col) {
 class WindowTest : public QObject {
   Q_OBJECT
  private slots:
-  // Start, Pause, Finished, the locked Demo and mute enabled, clock and reveal running, cover,
-  // its label and the board shown; then the pause caption, phase by phase.
-  void phasesShowOnTheRealControls() {
+  // Where the panel stands; phase by phase: Start, Pause, Finished, the locked Demo and mute
+  // enabled, clock and reveal running, cover, its label, the board, the pause caption; legibility.
+  void controlsShowEachPhaseLegibly() {
     Shown s;
     VEXLAR* w = s.W;
-    const auto state = [w] {
+    QCheckBox* demo = w->Check(&PanelView::ChkDemo);
+    const auto state = [&] {
       QString s;
-      for (bool on :
-           {w->CmdStart->isEnabled(), w->CmdPause->isEnabled(), w->CmdFinish->isEnabled(),
-            w->Check(&PanelView::ChkDemo)->isEnabled(), w->Check(&PanelView::ChkAudio)->isEnabled(),
-            w->Timer1.isActive(), w->Timer2.isActive(), w->PbxCover->isVisible(),
-            w->LblResume->isVisible(), w->Board->isVisible()})
+      for (bool on : {w->CmdStart->isEnabled(), w->CmdPause->isEnabled(), w->CmdFinish->isEnabled(),
+                      demo->isEnabled(), w->Check(&PanelView::ChkAudio)->isEnabled(),
+                      w->Timer1.isActive(), w->Timer2.isActive(), w->PbxCover->isVisible(),
+                      w->LblResume->isVisible(), w->Board->isVisible()})
         s += on ? '1' : '0';
       return s + " " + w->CmdPause->text();
     };
     QCOMPARE(state(), QString("1001100100 Pause"));  // idle: the board waits under the cover
+    // The panel beside the square board: 464 pixels inside and the frame of a maximized child,
+    // 490 pixels (7350 twips) in all, put its left edge at 7280 twips.
+    s.Main.resize(s.Main.size() - w->size() + QSize(800, 464));
+    QTRY_COMPARE(w->size(), QSize(800, 464));
+    QTRY_COMPARE(w->CtrlBoxBack->x(), qRound(7280 / 15.0));
+    QCOMPARE(w->VScroll1->x(), qRound(8435 / 15.0));
+    QCOMPARE(w->CmdStart->pos(), QPoint(qRound(7370 / 15.0), 2445 / 15));
+    QVERIFY(w->CtrlBoxBack->x() > w->PbxCover->geometry().right() + 2);  // a gap beside the board
+    // The ticks of the check boxes, enabled and locked by a game; the disabled number boxes.
+    Click(demo, QPoint(demo->width() - 1, 1));  // all of it clicks
+    QVERIFY(demo->isChecked());
+    const QRect box(4, (demo->height() - 11) / 2 + 1, 9,
+                    9);  // inside the box, ground at its corner
+    for (QWidget* c : {static_cast<QWidget*>(demo), static_cast<QWidget*>(w->TxtGridSize),
+                       static_cast<QWidget*>(w->TxtMarks)}) {
+      const QRect inside = c == demo ? box : c->rect().adjusted(3, 3, -3, -3);
+      QVERIFY(MostContrast(c, inside, inside.topLeft()) >= 4.5);
+    }
     s.Start();
     QCOMPARE(state(), QString("0110110001 Pause"));  // mute is never locked
+    QVERIFY(MostContrast(demo, box, box.topLeft()) >= 4.5);
+    // A caption on every colour an edge button can show; teal is the darkest ground.
+    const std::int16_t i = Edge(s.G.S, Side::Left, 3);
+    const QRect r = s.EdgeRect(Side::Left, 3);
+    for (std::int32_t c :
+         {ColourUntouched, ColourAbsorbed, ColourReflected, ColourPair, ColourHighlight}) {
+      s.G.Board.SetCaption(i, "88");
+      s.G.Board.SetColour(i, c);
+      w->Sync(true);
+      const double most =
+          MostContrast(w->Board, r.adjusted(3, 3, -3, -3), r.center() - QPoint(0, r.height() / 3));
+      QVERIFY2(most >= (c == ColourUntouched ? 4.39 : 4.5), qPrintable(QString::number(most)));
+    }
     const QString bonus = w->TxtScore->text();
     Click(w->CmdPause);
     QCOMPARE(state(), QString("0100100110 Resume"));
@@ -88,21 +119,37 @@ class WindowTest : public QObject {
     QCOMPARE(state(), QString("0110110001 Pause"));
   }
 
-  void theBoardDrawsAndRepaintsWhatTheGameSays() {
-    Shown s;
+  void theBoardAnswersThePrimaryButtonAndDrawsWhatTheGameSays() {
+    Recorder sound;
+    Shown s({1024, 700}, AssetDir(), &sound);
     BoardWidget* board = s.W->Board;
     s.W->VScroll1->setValue(8);
     s.Start();
     PutQues(s.G, {"........", "....Q...", "..Q.....", "", "", "Q......."});
-    // A press on one edge button and a release on another fires nothing.
-    const QRect top8 = s.EdgeRect(Side::Top, 8);
+    // Other buttons click nothing, nor does a press on one edge button and a release on another.
+    const QRect top8 = s.EdgeRect(Side::Top, 8), cell = s.CellRect(4, 4);
+    for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton})
+      for (QRect r : {top8, cell}) QTest::mouseClick(board, other, Qt::NoModifier, r.center());
     QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, top8.center());
     QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, s.EdgeRect(Side::Top, 7).center());
-    QCOMPARE(s.G.S.ProbeCount, std::int16_t{0});
+    QCOMPARE(s.G.S.ProbeCount + s.G.S.MarkCount, 0);
+    // A double-click on an edge button is two clicks: the probe, then a press and click that
+    // flash its pair and paint it back.
+    sound.Log.clear();
+    DoubleClick(board, top8.center());
+    QCOMPARE(s.G.S.ProbeCount, std::int16_t{1});
+    QCOMPARE(std::count(sound.Log.begin(), sound.Log.end(), "play flash"), 2);
+    const ButtonView& pair = s.G.Board.Buttons[Edge(s.G.S, Side::Top, 8)];
+    QCOMPARE(pair.BackColour, ColourPair);
+    // Any button presses: the pair lights up, and only the primary button's release clicks.
+    QTest::mouseClick(board, Qt::RightButton, Qt::NoModifier, top8.center());
+    QCOMPARE(pair.BackColour, ColourHighlight);
+    s.ClickBoard(top8);
+    QCOMPARE(pair.BackColour, ColourPair);
     // The outcomes in their colours as the player sees them, and told apart without colour:
     // absorbed is boxed in, reflected has four dark corners, a pair two facing ones.
     const QRect absorbed = s.EdgeRect(Side::Left, 3), reflected = s.EdgeRect(Side::Left, 5);
-    for (QRect r : {top8, absorbed, reflected}) s.ClickBoard(r);
+    for (QRect r : {absorbed, reflected}) s.ClickBoard(r);
     const QImage shot = OnScreen(board);
     const auto dark = [&](QRect r, double x, double y) {
       return qGray(Pixel(shot, r, x, y).rgb()) < 40;
@@ -117,11 +164,11 @@ class WindowTest : public QObject {
         seen += dark(r, x, y) ? '1' : '0';
       QCOMPARE(seen, QString(corners));
     }
-    // A mark turns on each tick.
-    const QRect mark = s.CellRect(4, 4);
-    s.ClickBoard(mark);
-    const QImage before = OnScreen(board).copy(mark);
-    QTRY_VERIFY(OnScreen(board).copy(mark) != before);
+    // A double-click on a cell marks it once and leaves the mark, which turns on each tick.
+    DoubleClick(board, cell.center());
+    QCOMPARE(s.G.S.MarkCount, std::int16_t{1});
+    const QImage before = OnScreen(board).copy(cell);
+    QTRY_VERIFY(OnScreen(board).copy(cell) != before);
     // A smaller board after a larger one: where the larger one's buttons were is navy again.
     QCOMPARE(s.Finish().size(), 1);
     s.W->VScroll1->setValue(25);
@@ -130,65 +177,6 @@ class WindowTest : public QObject {
     s.W->VScroll1->setValue(8);
     s.Start();
     QCOMPARE(Pixel(OnScreen(board), top8.translated(top8.width(), 0)), QColor(0, 0, 128));
-  }
-
-  void onlyThePrimaryButtonClicks() {
-    Recorder sound;
-    Shown s({900, 600}, AssetDir(), &sound);
-    BoardWidget* board = s.W->Board;
-    s.Start();
-    PutQues(s.G, {"", "", "", "", "", "", "", "....QQQQ"});  // column 2 runs straight through
-    const ButtonView& top2 = s.G.Board.Buttons[Edge(s.G.S, Side::Top, 2)];
-    const QPoint edge = s.EdgeRect(Side::Top, 2).center(), cell = s.CellRect(3, 3).center();
-    for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton})
-      for (QPoint at : {edge, cell}) QTest::mouseClick(board, other, Qt::NoModifier, at);
-    QCOMPARE(s.G.S.ProbeCount + s.G.S.MarkCount, 0);
-    // A double-click on an edge button is two clicks: the probe, then a press and click that
-    // flash its pair and paint it back.
-    sound.Log.clear();
-    DoubleClick(board, edge);
-    QCOMPARE(s.G.S.ProbeCount, std::int16_t{1});
-    QCOMPARE(std::count(sound.Log.begin(), sound.Log.end(), "play flash"), 2);
-    QCOMPARE(top2.BackColour, ColourPair);
-    // Any button presses: the pair lights up, and only the primary button's release clicks.
-    QTest::mouseClick(board, Qt::RightButton, Qt::NoModifier, edge);
-    QCOMPARE(top2.BackColour, ColourHighlight);
-    Click(board, edge);
-    QCOMPARE(top2.BackColour, ColourPair);
-    // A double-click on a cell marks it once and leaves the mark.
-    DoubleClick(board, cell);
-    QCOMPARE(s.G.S.MarkCount, std::int16_t{1});
-  }
-
-  void everyStateIsLegible() {
-    Shown s;
-    VEXLAR* w = s.W;
-    // The ticks of the check boxes, enabled and locked by a game; the disabled number boxes.
-    QCheckBox* demo = w->Check(&PanelView::ChkDemo);
-    Click(demo, QPoint(demo->width() - 1, 1));  // all of it clicks
-    QVERIFY(demo->isChecked());
-    const QRect box(4, (demo->height() - 11) / 2 + 1, 9,
-                    9);  // inside the box, ground at its corner
-    QVERIFY(MostContrast(demo, box, box.topLeft()) >= 4.5);
-    for (QLineEdit* number : {w->TxtGridSize, w->TxtMarks}) {
-      const QRect inside = number->rect().adjusted(3, 3, -3, -3);
-      QVERIFY(MostContrast(number, inside, inside.topLeft()) >= 4.5);
-    }
-    s.Start();
-    QVERIFY(!demo->isEnabled());
-    QVERIFY(MostContrast(demo, box, box.topLeft()) >= 4.5);
-    // A caption on every colour an edge button can show; teal is the darkest ground.
-    const std::int16_t i = Edge(s.G.S, Side::Left, 3);
-    const QRect r = s.EdgeRect(Side::Left, 3);
-    for (std::int32_t c :
-         {ColourUntouched, ColourAbsorbed, ColourReflected, ColourPair, ColourHighlight}) {
-      s.G.Board.SetCaption(i, "88");
-      s.G.Board.SetColour(i, c);
-      w->Sync(true);
-      const double most =
-          MostContrast(w->Board, r.adjusted(3, 3, -3, -3), r.center() - QPoint(0, r.height() / 3));
-      QVERIFY2(most >= (c == ColourUntouched ? 4.39 : 4.5), qPrintable(QString::number(most)));
-    }
   }
 
   // Each cell draws from a picture with at least its device pixels, cut by the 1x frames, and
@@ -250,19 +238,6 @@ class WindowTest : public QObject {
     QCOMPARE(plain.size(), QSize(200, 150));
     QCOMPARE(Rendered(s.W->Board, marked, 2),
              AsShown(plain, 1, FrameOf(s.G, 3, 3), marked.size() * 2));
-  }
-
-  void panelStandsBesideTheSquareBoard() {
-    // 464 pixels inside and the frame of a maximized child: 490 pixels (7350 twips) in all put
-    // the panel's left edge at 7280 twips.
-    Shown s;
-    VEXLAR* w = s.W;
-    s.Main.resize(s.Main.size() - w->size() + QSize(800, 464));
-    QTRY_COMPARE(w->size(), QSize(800, 464));
-    QTRY_COMPARE(w->CtrlBoxBack->x(), qRound(7280 / 15.0));
-    QCOMPARE(w->VScroll1->x(), qRound(8435 / 15.0));
-    QCOMPARE(w->CmdStart->pos(), QPoint(qRound(7370 / 15.0), 2445 / 15));
-    QVERIFY(w->CtrlBoxBack->x() > w->PbxCover->geometry().right() + 2);  // a gap beside the board
   }
 };
 
