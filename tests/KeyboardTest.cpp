@@ -13,31 +13,25 @@ namespace {
 
 // How much of a full ring around the area stands out at least 3:1 against what it covers.
 double Ring(const QImage& without, const QImage& with, const QRect& area) {
-  int strong = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x)
-      strong += Contrast(without.pixelColor(x, y), with.pixelColor(x, y)) >= 3;
-  return strong / (2.0 * (area.width() + area.height()) - 4);
+  const std::vector<double> c = Contrasts(without, with, area);
+  return std::ranges::count_if(c, [](double v) { return v >= 3; }) /
+         (2.0 * (area.width() + area.height()) - 4);
 }
 
-void Tab(bool back) { Key(Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier); }
+// The controls that have the focus after each of n presses of Tab (or Shift+Tab).
+QList<QWidget*> Tabs(int n, bool back = false) {
+  QList<QWidget*> seen;
+  while (seen.size() < n) {
+    Key(Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+    seen << QApplication::focusWidget();
+  }
+  return seen;
+}
 
 // Presses Tab (or Shift+Tab) until w has the focus; false if it never comes.
 bool TabTo(QWidget* w, bool back = false) {
-  for (int n = 0; n < 16 && QApplication::focusWidget() != w; ++n) Tab(back);
+  for (int n = 0; n < 16 && QApplication::focusWidget() != w; ++n) Tabs(1, back);
   return QApplication::focusWidget() == w;
-}
-
-// The controls the Tab key visits from the focused one, once round; empty if it never comes
-// back, a trap.
-QList<QWidget*> Round(bool back) {
-  QList<QWidget*> seen = {QApplication::focusWidget()};
-  for (int n = 0; n < 20; ++n) {
-    Tab(back);
-    if (QApplication::focusWidget() == seen.front()) return seen;
-    seen << QApplication::focusWidget();
-  }
-  return {};
 }
 
 }  // namespace
@@ -51,13 +45,11 @@ class KeyboardTest : public QObject {
     QVERIFY(w->isAncestorOf(QApplication::focusWidget()));
     QCheckBox *audio = w->Check(&PanelView::ChkAudio), *demo = w->Check(&PanelView::ChkDemo),
               *adjacency = w->Check(&PanelView::ChkAdjacency);
-    Key(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), adjacency);
-    const QList<QWidget*> idle = {adjacency, w->VScroll1, w->VScroll2, w->CmdStart, audio, demo};
-    QCOMPARE(Round(false), idle);
-    QList<QWidget*> back = idle;
-    std::reverse(back.begin() + 1, back.end());
-    QCOMPARE(Round(true), back);
+    // From the cover into the panel, and round both ways.
+    QCOMPARE(Tabs(7), (QList<QWidget*>{adjacency, w->VScroll1, w->VScroll2, w->CmdStart, audio,
+                                       demo, adjacency}));
+    QCOMPARE(Tabs(6, true),
+             (QList<QWidget*>{demo, audio, w->CmdStart, w->VScroll2, w->VScroll1, adjacency}));
     // A click on a score box hands the focus on. Start hands it to the board's first edge
     // button, so a second quick Space fires a probe instead of finishing the game.
     Click(w->TxtScore2);
@@ -68,12 +60,10 @@ class KeyboardTest : public QObject {
     QCOMPARE(s.G.S.ProbeCount, std::int16_t{1});
     Click(w->TxtScore);  // during a game a score box hands on to it
     QTRY_COMPARE(QApplication::focusWidget(), w->CmdFinish);
-    const QList<QWidget*> playing = {w->CmdFinish, audio,       w->Board,
-                                     w->VScroll1,  w->CmdPause, w->VScroll2};
-    QCOMPARE(Round(false), playing);
-    // Every stop shows a ring that stands out 3:1 against what it covers.
-    for (QWidget* c : playing) {
-      QVERIFY(TabTo(c));
+    QCOMPARE(Tabs(6), (QList<QWidget*>{audio, w->Board, w->VScroll1, w->CmdPause, w->VScroll2,
+                                       w->CmdFinish}));
+    for (int n = 0; n < 6; ++n) {  // every stop shows a ring that stands out 3:1 against its ground
+      QWidget* c = QApplication::focusWidget();
       const QImage with = c->grab().toImage();
       const QRect area = c == w->Board ? w->Board->SpotRect(w->Board->Cursor()) : c->rect();
       Key(Qt::Key_Tab);

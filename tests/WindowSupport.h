@@ -3,9 +3,9 @@
 #pragma once
 #include <QApplication>
 #include <QMessageBox>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -46,12 +46,10 @@ struct Shown {
   explicit Shown(QSize size = {1024, 700}, const QString& dir = AssetDir(),
                  SoundPort* sound = nullptr)
       : Main(sound, dir), W(Main.gameWindow()), G(W->game()) {
-    if (size.isEmpty()) {
+    if (size.isEmpty())
       ShowAtStartUp(Main);
-    } else {
-      Main.resize(size);
-      Main.show();
-    }
+    else
+      Main.resize(size), Main.show();
     const auto built = [this] { return G.S.BoardBuilt && !G.Building; };
     if (!QTest::qWaitFor(built, 5000)) qFatal("the board was never built");
   }
@@ -62,17 +60,17 @@ struct Shown {
   QStringList Finish();
 };
 
-// Does what opens the result box and answers each box with Return: their texts, once no box is
-// left open; none if one stays open.
-inline QStringList Answer(const std::function<void()>& open) {
+// Does what opens a modal window and answers each with the key: the result boxes' texts (other
+// windows' class names), once none is left open; none if one stays open.
+inline QStringList Answer(const std::function<void()>& open, Qt::Key key = Qt::Key_Return) {
   QStringList texts;
-  QPointer<QMessageBox> last;  // answered already, until its loop lets it go
   QTimer poll;
   poll.callOnTimeout([&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || box == last) return;
-    texts << box->text();
-    QTest::keyClick(last = box, Qt::Key_Return);
+    auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!d) return;
+    auto* box = qobject_cast<QMessageBox*>(d);
+    texts << (box ? box->text() : d->metaObject()->className());
+    QTest::keyClick(d, key);
   });
   poll.start(10);
   open();
@@ -98,14 +96,21 @@ inline double Contrast(QColor a, QColor b) {
   return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
 }
 
+// The contrast of each pixel of an area of one picture against the same pixel of another.
+inline std::vector<double> Contrasts(const QImage& a, const QImage& b, const QRect& area) {
+  std::vector<double> out;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      out.push_back(Contrast(a.pixelColor(x, y), b.pixelColor(x, y)));
+  return out;
+}
+
 // The strongest contrast that any pixel of an area of the widget has against its ground colour.
 inline double MostContrast(QWidget* w, const QRect& area, QPoint ground) {
   const QImage shot = w->grab().toImage();
-  double most = 1;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x)
-      most = std::max(most, Contrast(shot.pixelColor(ground), shot.pixelColor(x, y)));
-  return most;
+  QImage flat(shot.size(), shot.format());
+  flat.fill(shot.pixelColor(ground));
+  return std::ranges::max(Contrasts(shot, flat, area));
 }
 
 }  // namespace vexlar::test
