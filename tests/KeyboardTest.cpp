@@ -1,4 +1,4 @@
-// Keyboard and screen-reader play on the real windows (offscreen): the tab round, the focus
+// Keyboard and screen-reader play on the real windows (offscreen): the tab rounds, the focus
 // rings, a whole game by keys, and the accessible names of the controls and the board.
 #include <QAccessible>
 #include <QAccessibleValueInterface>
@@ -39,62 +39,44 @@ bool TabTo(QWidget* w, bool back = false) {
 class KeyboardTest : public QObject {
   Q_OBJECT
  private slots:
-  void tabGoesRoundBothWaysWithVisibleRings() {
+  // A whole game by keys from start-up, and what a screen reader is told on the way; the tab
+  // rounds, idle and playing, with a visible ring at every stop.
+  void wholeGameByKeysAsAScreenReaderTellsIt() {
     Shown s{QSize()};  // as at start-up: the keys go to the game at once, resting on the cover
     VEXLAR* w = s.W;
+    Game& game = s.G;
     QVERIFY(w->isAncestorOf(QApplication::focusWidget()));
     QCheckBox *audio = w->Check(&PanelView::ChkAudio), *demo = w->Check(&PanelView::ChkDemo),
               *adjacency = w->Check(&PanelView::ChkAdjacency);
+    const auto read = [](QWidget* c) { return QAccessible::queryAccessibleInterface(c); };
+    for (auto [c, name] : {std::pair<QWidget*, const char*>{w->CmdStart, "Start"},
+                           {w->VScroll1, "Grid Size"},
+                           {w->TxtScore, "Time Bonus"},
+                           {demo, "Demo Mode"}})
+      QCOMPARE(read(c)->text(QAccessible::Name), QString(name));
+    QCOMPARE(read(w->CmdStart)->role(), QAccessible::Button);
+    QCOMPARE(read(w->VScroll1)->valueInterface()->currentValue().toInt(), 14);
+    QCOMPARE(read(w->TxtQues)->text(QAccessible::Value), QString("4"));
+    QVERIFY(read(demo)->state().checkable && !read(demo)->state().checked);
     // From the cover into the panel, and round both ways.
     QCOMPARE(Tabs(7), (QList<QWidget*>{adjacency, w->VScroll1, w->VScroll2, w->CmdStart, audio,
                                        demo, adjacency}));
     QCOMPARE(Tabs(6, true),
              (QList<QWidget*>{demo, audio, w->CmdStart, w->VScroll2, w->VScroll1, adjacency}));
-    // A click on a score box hands the focus on. Start hands it to the board's first edge
-    // button, so a second quick Space fires a probe instead of finishing the game.
-    Click(w->TxtScore2);
-    QTRY_COMPARE(QApplication::focusWidget(), w->CmdStart);
-    Key(Qt::Key_Space);
-    Key(Qt::Key_Space);
-    QCOMPARE(QApplication::focusWidget(), w->Board);
-    QCOMPARE(s.G.S.ProbeCount, std::int16_t{1});
-    Click(w->TxtScore);  // during a game a score box hands on to it
-    QTRY_COMPARE(QApplication::focusWidget(), w->CmdFinish);
-    QCOMPARE(Tabs(6), (QList<QWidget*>{audio, w->Board, w->VScroll1, w->CmdPause, w->VScroll2,
-                                       w->CmdFinish}));
-    for (int n = 0; n < 6; ++n) {  // every stop shows a ring that stands out 3:1 against its ground
-      QWidget* c = QApplication::focusWidget();
-      const QImage with = c->grab().toImage();
-      const QRect area = c == w->Board ? w->Board->SpotRect(w->Board->Cursor()) : c->rect();
-      Key(Qt::Key_Tab);
-      QVERIFY2(Ring(c->grab().toImage(), with, area) >= 0.75, qPrintable(c->accessibleName()));
-    }
-  }
-
-  // A whole game by keys, and what a screen reader reads of the controls and the board on the way.
-  void wholeGameByKeysAsAScreenReaderTellsIt() {
-    Shown s;
-    VEXLAR* w = s.W;
-    Game& game = s.G;
-    const auto read = [](QWidget* c) { return QAccessible::queryAccessibleInterface(c); };
-    QAccessibleInterface* demo = read(w->Check(&PanelView::ChkDemo));
-    for (auto [c, name] : {std::pair{read(w->CmdStart), "Start"},
-                           {read(w->VScroll1), "Grid Size"},
-                           {read(w->TxtScore), "Time Bonus"},
-                           {demo, "Demo Mode"}})
-      QCOMPARE(c->text(QAccessible::Name), QString(name));
-    QCOMPARE(read(w->CmdStart)->role(), QAccessible::Button);
-    QCOMPARE(read(w->VScroll1)->valueInterface()->currentValue().toInt(), 14);
-    QCOMPARE(read(w->TxtQues)->text(QAccessible::Value), QString("4"));
-    QVERIFY(demo->state().checkable && !demo->state().checked);
     QVERIFY(TabTo(w->VScroll1));
     Key(Qt::Key_Up);  // up raises, as the up arrow does
     QCOMPARE(w->TxtGridSize->text(), QString("15"));
     Key(Qt::Key_End);  // the bottom of the bar: the smallest board
     QCOMPARE(w->TxtGridSize->text(), QString("8"));
-    QVERIFY(TabTo(w->CmdStart));
+    Click(w->TxtScore2);  // a score box hands the focus on
+    QTRY_COMPARE(QApplication::focusWidget(), w->CmdStart);
+    // Start hands it to the board's first edge button, so a second quick Space probes there.
     Key(Qt::Key_Space);
-    QCOMPARE(game.S.GridSize, std::int16_t{8});
+    const auto at = [&](Side side, int i) {
+      return BoardWidget::Spot{Element::Button, Edge(game.S, side, i)};
+    };
+    QCOMPARE(QApplication::focusWidget(), w->Board);
+    QCOMPARE(w->Board->Cursor(), at(Side::Top, 1));
     PutQues(game, {"", "", "", "", "", "", "", ".....QQQ"});
     // The board: one child for each element in sight, which says where it is and what it shows.
     QAccessibleInterface* board = read(w->Board);
@@ -104,14 +86,7 @@ class KeyboardTest : public QObject {
     QCOMPARE(board->child(0)->text(QAccessible::Name), QString("top edge, column 1: not probed"));
     QStringList heard;  // what a probe and a mark change is told as it happens
     connect(w->Board, &BoardWidget::Announced, [&](const QString& text) { heard << text; });
-    QVERIFY(TabTo(w->Board));
-    QVERIFY(w->Board->CursorShown());
-    const auto at = [&](Side side, int i) {
-      return BoardWidget::Spot{Element::Button, Edge(game.S, side, i)};
-    };
-    QCOMPARE(w->Board->Cursor(), at(Side::Top, 1));
     Key(Qt::Key_Space);  // down column 1 and out at its foot
-    QCOMPARE(game.S.ProbeCount, std::int16_t{1});
     const QString probe1 = "top edge, column 1: probe 1, pair with bottom edge, column 1";
     QCOMPARE(board->child(0)->text(QAccessible::Name), probe1);
     for (Qt::Key k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left}) Key(k);
@@ -143,6 +118,17 @@ class KeyboardTest : public QObject {
     const std::int16_t frame = mark.Frame;
     QTRY_VERIFY(mark.Frame != frame);
     QVERIFY2(heard.isEmpty(), qPrintable(heard.join("; ")));
+    Click(w->TxtScore);  // during a game a score box hands the focus on to Finished
+    QTRY_COMPARE(QApplication::focusWidget(), w->CmdFinish);
+    QCOMPARE(Tabs(6), (QList<QWidget*>{audio, w->Board, w->VScroll1, w->CmdPause, w->VScroll2,
+                                       w->CmdFinish}));
+    for (int n = 0; n < 6; ++n) {  // every stop shows a ring that stands out 3:1 against its ground
+      QWidget* c = QApplication::focusWidget();
+      const QImage with = c->grab().toImage();
+      const QRect area = c == w->Board ? w->Board->SpotRect(w->Board->Cursor()) : c->rect();
+      Key(Qt::Key_Tab);
+      QVERIFY2(Ring(c->grab().toImage(), with, area) >= 0.75, qPrintable(c->accessibleName()));
+    }
     QVERIFY(TabTo(w->CmdPause, true));
     Key(Qt::Key_Space);
     QVERIFY(game.S.Paused);
