@@ -29,71 +29,63 @@ class AboutTest : public QObject {
   // A desktop handler that opens the page, unless a test says the desktop has none.
   void init() { InstructionsOpener = "true"; }
 
-  // Every opening plays from the start, shows no text under the icon, closes on none of the
-  // clicks that are no click on a listed control, nor on a lone modifier; any other key closes it.
-  void everyOpeningPlaysFromTheStartAndAKeyClosesIt() {
-    for (int opening = 0; opening < 2; ++opening) {
-      frmSplash d(AssetDir());
-      d.show();
+  // Every opening plays the animation from the start (a missing or broken one leaves a black
+  // area), shows no text under the icon and closes on none of the clicks that are no click on a
+  // listed control, nor on a lone modifier; a listed control's click or any other key closes it.
+  void everyOpeningPlaysFromTheStartAndAClickOrKeyClosesIt_data() {
+    QTest::addColumn<bool>("own");        // the game's own animation, else one of these bytes
+    QTest::addColumn<QByteArray>("gif");  // none: no file at all
+    QTest::addColumn<int>("control");     // the listed control clicked; -1 for a key
+    QFile good(AssetDir() + "/about.gif");
+    QVERIFY(good.open(QIODevice::ReadOnly));
+    QTest::newRow("a key") << true << QByteArray() << -1;
+    for (int i = 0; i < 10; ++i) QTest::addRow("listed control %d", i) << true << QByteArray() << i;
+    QTest::newRow("no file") << false << QByteArray() << -1;
+    QTest::newRow("no picture") << false << QByteArray(400, 'x') << -1;
+    QTest::newRow("GIF cut off") << false << good.readAll().left(300) << -1;
+  }
+  void everyOpeningPlaysFromTheStartAndAClickOrKeyClosesIt() {
+    QFETCH(bool, own);
+    QFETCH(QByteArray, gif);
+    QFETCH(int, control);
+    QTemporaryDir dir;
+    QFile f(dir.path() + "/about.gif");
+    if (!gif.isEmpty()) QVERIFY(f.open(QIODevice::WriteOnly) && f.write(gif) > 0);
+    f.close();
+    frmSplash d(own ? AssetDir() : dir.path());
+    d.show();
+    if (own) {
       QVERIFY(d.ShockwaveFlash1->isVisible());
       QCOMPARE(d.ShockwaveFlash1->FrameNumber(), 0);
       QVERIFY(QTest::qWaitFor([&] { return d.ShockwaveFlash1->FrameNumber() >= 3; }, 3000));
-      for (QLabel* l : d.Frame1->findChildren<QLabel*>()) {
-        const QRect text = QStyle::alignedRect(Qt::LeftToRight, l->alignment(),
-                                               l->fontMetrics().size(0, l->text()), l->geometry());
-        QVERIFY2(l->text().isEmpty() || !text.intersects(d.Image1->geometry()),
-                 qPrintable(l->text()));
-      }
-      Click(d.Label3);
-      Click(d.ShockwaveFlash1);
-      // The shadow shows only along the title's right edge, below the title label.
-      Click(d.Label2, QPoint(d.Label2->width() - 2, d.Label2->height() - 2));
-      QTest::mousePress(d.lblVersion, Qt::LeftButton);
-      QTest::mouseRelease(d.Label3, Qt::LeftButton);
-      QTest::keyClick(d.Command1, Qt::Key_Shift);
-      QVERIFY(d.isVisible() && d.ShockwaveFlash1->Playing());
-      QTest::keyClick(d.Command1, Qt::Key_Q);
-      QVERIFY(!d.isVisible());
-      QVERIFY(!d.ShockwaveFlash1->Playing() && d.ShockwaveFlash1->isHidden());
+    } else {
+      QTest::qWait(200);
+      QCOMPARE(Pixel(d.ShockwaveFlash1->grab().toImage(), d.ShockwaveFlash1->rect()),
+               QColor(Qt::black));
     }
-  }
-
-  void theListedClicksClose_data() {
-    QTest::addColumn<int>("control");  // of the list below, each clicked on a fresh window
-    for (int i = 0; i < 10; ++i) QTest::newRow(QByteArray::number(i)) << i;
-  }
-  void theListedClicksClose() {
-    QFETCH(int, control);
-    frmSplash d(AssetDir());
-    d.show();
-    QWidget* c = QList<QWidget*>{d.Frame1,      d.Command1,   d.Image1,     d.lblCompanyProduct,
-                                 d.lblPlatform, d.lblVersion, d.lblWarning, d.lblText1,
-                                 d.lblText2,    d.Label1}[control];
-    Click(c, c == d.Frame1 ? QPoint(3, 3) : QPoint());  // the frame's own corner, clear of controls
+    for (QLabel* l : d.Frame1->findChildren<QLabel*>()) {
+      const QRect text = QStyle::alignedRect(Qt::LeftToRight, l->alignment(),
+                                             l->fontMetrics().size(0, l->text()), l->geometry());
+      QVERIFY2(l->text().isEmpty() || !text.intersects(d.Image1->geometry()),
+               qPrintable(l->text()));
+    }
+    Click(d.Label3);
+    Click(d.ShockwaveFlash1);
+    // The shadow shows only along the title's right edge, below the title label.
+    Click(d.Label2, QPoint(d.Label2->width() - 2, d.Label2->height() - 2));
+    QTest::mousePress(d.lblVersion, Qt::LeftButton);
+    QTest::mouseRelease(d.Label3, Qt::LeftButton);
+    QTest::keyClick(d.Command1, Qt::Key_Shift);
+    QVERIFY(d.isVisible() && d.ShockwaveFlash1->Playing() == own);
+    const QList<QWidget*> listed = {d.Frame1,      d.Command1,   d.Image1,     d.lblCompanyProduct,
+                                    d.lblPlatform, d.lblVersion, d.lblWarning, d.lblText1,
+                                    d.lblText2,    d.Label1};
+    if (control < 0)
+      QTest::keyClick(d.Command1, own ? Qt::Key_Q : Qt::Key_Escape);
+    else  // the frame at its own corner, clear of every control
+      Click(listed[control], control == 0 ? QPoint(3, 3) : QPoint());
     QVERIFY(!d.isVisible());
-  }
-
-  void aMissingOrBrokenAnimationLeavesABlackArea_data() {
-    QTest::addColumn<QByteArray>("content");
-    QFile good(AssetDir() + "/about.gif");
-    QVERIFY(good.open(QIODevice::ReadOnly));
-    QTest::newRow("no file") << QByteArray();
-    QTest::newRow("no picture") << QByteArray(400, 'x');
-    QTest::newRow("GIF cut off") << good.readAll().left(300);
-  }
-  void aMissingOrBrokenAnimationLeavesABlackArea() {
-    QFETCH(QByteArray, content);
-    QTemporaryDir dir;
-    QFile f(dir.path() + "/about.gif");
-    if (!content.isEmpty()) QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) > 0);
-    f.close();
-    frmSplash d(dir.path());
-    d.show();
-    QTest::qWait(200);
-    QCOMPARE(Pixel(d.ShockwaveFlash1->grab().toImage(), d.ShockwaveFlash1->rect()),
-             QColor(Qt::black));
-    QTest::keyClick(&d, Qt::Key_Escape);
-    QVERIFY(!d.isVisible());
+    QVERIFY(!d.ShockwaveFlash1->Playing() && d.ShockwaveFlash1->isHidden());
   }
 
   // The Help menu opens the modal About window, and the instructions: by the desktop's handler,

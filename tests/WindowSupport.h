@@ -38,28 +38,6 @@ inline QColor Pixel(const QImage& shot, const QRect& r, double x = 0.5, double y
   return shot.pixelColor(r.x() + int(x * (r.width() - 1)), r.y() + int(y * (r.height() - 1)));
 }
 
-// The main window shown at a size (as at start-up if the size is empty), its board built.
-struct Shown {
-  VEXLAROS Main;
-  VEXLAR* W;
-  Game& G;
-  explicit Shown(QSize size = {1024, 700}, const QString& dir = AssetDir(),
-                 SoundPort* sound = nullptr)
-      : Main(sound, dir), W(Main.gameWindow()), G(W->game()) {
-    if (size.isEmpty())
-      ShowAtStartUp(Main);
-    else
-      Main.resize(size), Main.show();
-    const auto built = [this] { return G.S.BoardBuilt && !G.Building; };
-    if (!QTest::qWaitFor(built, 5000)) qFatal("the board was never built");
-  }
-  QRect EdgeRect(Side side, int i) const { return W->Board->ButtonRect(Edge(G.S, side, i)); }
-  QRect CellRect(int row, int col) const { return W->Board->ImageRect(ImageAt(G.S, row, col)); }
-  void ClickBoard(const QRect& r) { Click(W->Board, r.center()); }
-  void Start() { Click(W->CmdStart); }
-  QStringList Finish();
-};
-
 // Does what opens a modal window and answers each with the key: the result boxes' texts (other
 // windows' class names), once none is left open; none if one stays open.
 inline QStringList Answer(const std::function<void()>& open, Qt::Key key = Qt::Key_Return) {
@@ -79,10 +57,29 @@ inline QStringList Answer(const std::function<void()>& open, Qt::Key key = Qt::K
   return {};
 }
 
-// Finishes the game by its button: the texts of the result boxes answered.
-inline QStringList Shown::Finish() {
-  return Answer([this] { Click(W->CmdFinish); });
-}
+// The main window shown at a size (as at start-up if the size is empty), its board built.
+struct Shown {
+  VEXLAROS Main;
+  VEXLAR* W;
+  Game& G;
+  explicit Shown(QSize size = {1024, 700}, const QString& dir = AssetDir(),
+                 SoundPort* sound = nullptr)
+      : Main(sound, dir), W(Main.gameWindow()), G(W->game()) {
+    if (size.isEmpty())
+      ShowAtStartUp(Main);
+    else
+      Main.resize(size), Main.show();
+    if (!QTest::qWaitFor([this] { return G.S.BoardBuilt && !G.Building; }, 5000))
+      qFatal("the board was never built");
+  }
+  QRect EdgeRect(Side side, int i) const { return W->Board->ButtonRect(Edge(G.S, side, i)); }
+  QRect CellRect(int row, int col) const { return W->Board->ImageRect(ImageAt(G.S, row, col)); }
+  void ClickBoard(const QRect& r) { Click(W->Board, r.center()); }
+  void Start() { Click(W->CmdStart); }
+  QStringList Finish() {
+    return Answer([this] { Click(W->CmdFinish); });
+  }
+};
 
 // WCAG contrast of two colours, 1 to 21.
 inline double Contrast(QColor a, QColor b) {
