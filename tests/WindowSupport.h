@@ -52,9 +52,9 @@ inline QStringList Answer(const std::function<void()>& open, Qt::Key key = Qt::K
   });
   poll.start(10);
   open();
-  if (QTest::qWaitFor([&] { return !texts.isEmpty() && !QApplication::activeModalWidget(); }))
-    return texts;
-  return {};
+  const bool answered =
+      QTest::qWaitFor([&] { return !texts.isEmpty() && !QApplication::activeModalWidget(); });
+  return answered ? texts : QStringList();
 }
 
 // The main window shown at a size (as at start-up if the size is empty), its board built.
@@ -84,13 +84,12 @@ struct Shown {
 // WCAG contrast of two colours, 1 to 21.
 inline double Contrast(QColor a, QColor b) {
   const auto lum = [](QColor c) {
-    const auto f = [](double v) {
-      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * f(c.redF()) + 0.7152 * f(c.greenF()) + 0.0722 * f(c.blueF());
+    double sum = 0.05;
+    for (auto [v, w] : {std::pair{c.redF(), 0.2126}, {c.greenF(), 0.7152}, {c.blueF(), 0.0722}})
+      sum += w * (v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+    return sum;
   };
-  const double x = lum(a), y = lum(b);
-  return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+  return std::max(lum(a), lum(b)) / std::min(lum(a), lum(b));
 }
 
 // The contrast of each pixel of an area of one picture against the same pixel of another.
