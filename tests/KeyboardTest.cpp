@@ -1,4 +1,4 @@
-// Keyboard and screen-reader play on the real windows (offscreen): the tab round, the focus
+// Keyboard and screen-reader play on the real windows (offscreen): the tab rounds, the focus
 // rings, a whole game by keys, and the accessible names of the controls and the board.
 #include <QAccessible>
 #include <QAccessibleValueInterface>
@@ -13,30 +13,25 @@ namespace {
 
 // How much of a full ring around the area stands out at least 3:1 against what it covers.
 double Ring(const QImage& without, const QImage& with, const QRect& area) {
-  int strong = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x)
-      strong += Contrast(without.pixelColor(x, y), with.pixelColor(x, y)) >= 3;
-  return strong / (2.0 * (area.width() + area.height()) - 4);
+  const std::vector<double> c = Contrasts(without, with, area);
+  return std::ranges::count_if(c, [](double v) { return v >= 3; }) /
+         (2.0 * (area.width() + area.height()) - 4);
+}
+
+// The controls that have the focus after each of n presses of Tab (or Shift+Tab).
+QList<QWidget*> Tabs(int n, bool back = false) {
+  QList<QWidget*> seen;
+  while (seen.size() < n) {
+    Key(Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+    seen << QApplication::focusWidget();
+  }
+  return seen;
 }
 
 // Presses Tab (or Shift+Tab) until w has the focus; false if it never comes.
 bool TabTo(QWidget* w, bool back = false) {
-  for (int n = 0; n < 16 && QApplication::focusWidget() != w; ++n)
-    Key(Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+  for (int n = 0; n < 16 && QApplication::focusWidget() != w; ++n) Tabs(1, back);
   return QApplication::focusWidget() == w;
-}
-
-// The controls the Tab key visits from the focused one, once round; empty if it never comes
-// back, a trap.
-QList<QWidget*> Round(bool back) {
-  QList<QWidget*> seen = {QApplication::focusWidget()};
-  for (int n = 0; n < 20; ++n) {
-    Key(Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
-    if (QApplication::focusWidget() == seen.front()) return seen;
-    seen << QApplication::focusWidget();
-  }
-  return {};
 }
 
 }  // namespace
@@ -44,77 +39,60 @@ QList<QWidget*> Round(bool back) {
 class KeyboardTest : public QObject {
   Q_OBJECT
  private slots:
-  void theKeysGoToTheGameFromTheStart() {
-    VEXLAROS main(nullptr, AssetDir());
-    ShowAtStartUp(main);
-    VEXLAR* w = main.gameWindow();
-    QVERIFY(WaitForBoard(w));
-    QVERIFY(w->isAncestorOf(QApplication::focusWidget()));  // resting on the cover
-    Key(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), w->Check(&PanelView::ChkAdjacency));
-  }
-
-  void tabGoesRoundBothWaysWithVisibleRings() {
-    Shown shown;
-    VEXLAR* w = shown.W;
+  // A whole game by keys from start-up, and what a screen reader is told on the way; the tab
+  // rounds, idle and playing, with a visible ring at every stop.
+  void wholeGameByKeysAsAScreenReaderTellsIt() {
+    Shown s{QSize()};  // as at start-up: the keys go to the game at once, resting on the cover
+    VEXLAR* w = s.W;
+    Game& game = s.G;
+    QVERIFY(w->isAncestorOf(QApplication::focusWidget()));
     QCheckBox *audio = w->Check(&PanelView::ChkAudio), *demo = w->Check(&PanelView::ChkDemo),
               *adjacency = w->Check(&PanelView::ChkAdjacency);
-    w->CmdStart->setFocus();
-    const QList<QWidget*> idle = {w->CmdStart, audio, demo, adjacency, w->VScroll1, w->VScroll2};
-    QCOMPARE(Round(false), idle);
-    QList<QWidget*> back = idle;
-    std::reverse(back.begin() + 1, back.end());
-    QCOMPARE(Round(true), back);
-    // A click on a score box hands the focus on. Start hands it to the board's first edge
-    // button, so a second quick Space fires a probe instead of finishing the game.
-    QTest::mouseClick(w->TxtScore2, Qt::LeftButton);
-    QTRY_COMPARE(QApplication::focusWidget(), w->CmdStart);
-    Key(Qt::Key_Space);
-    Key(Qt::Key_Space);
-    QCOMPARE(QApplication::focusWidget(), w->Board);
-    QCOMPARE(w->game().S.ProbeCount, std::int16_t{1});
-    QVERIFY(w->CmdFinish->isEnabled());
-    QTest::mouseClick(w->TxtScore, Qt::LeftButton);  // during a game a score box hands on to it
-    QTRY_COMPARE(QApplication::focusWidget(), w->CmdFinish);
-    QCOMPARE(Round(false), (QList<QWidget*>{w->CmdFinish, audio, w->Board, w->VScroll1, w->CmdPause,
-                                            w->VScroll2}));
-    // Every stop shows a ring that stands out 3:1 against what it covers.
-    for (QWidget* c : {static_cast<QWidget*>(w->CmdPause), static_cast<QWidget*>(w->VScroll1),
-                       static_cast<QWidget*>(audio), static_cast<QWidget*>(w->Board)}) {
-      QVERIFY(TabTo(c));
-      const QImage with = c->grab().toImage();
-      const QRect area = c == w->Board ? w->Board->SpotRect(w->Board->Cursor()) : c->rect();
-      Key(Qt::Key_Tab);
-      QVERIFY2(Ring(c->grab().toImage(), with, area) >= 0.75, qPrintable(c->accessibleName()));
-    }
-  }
-
-  void wholeGameByKeys() {
-    Shown shown;
-    VEXLAR* w = shown.W;
-    Game& game = w->game();
+    const auto read = [](QWidget* c) { return QAccessible::queryAccessibleInterface(c); };
+    for (auto [c, name] : {std::pair<QWidget*, const char*>{w->CmdStart, "Start"},
+                           {w->VScroll1, "Grid Size"},
+                           {w->TxtScore, "Time Bonus"},
+                           {demo, "Demo Mode"}})
+      QCOMPARE(read(c)->text(QAccessible::Name), QString(name));
+    QCOMPARE(read(w->CmdStart)->role(), QAccessible::Button);
+    QCOMPARE(read(w->VScroll1)->valueInterface()->currentValue().toInt(), 14);
+    QCOMPARE(read(w->TxtQues)->text(QAccessible::Value), QString("4"));
+    QVERIFY(read(demo)->state().checkable && !read(demo)->state().checked);
+    // From the cover into the panel, and round both ways.
+    QCOMPARE(Tabs(7), (QList<QWidget*>{adjacency, w->VScroll1, w->VScroll2, w->CmdStart, audio,
+                                       demo, adjacency}));
+    QCOMPARE(Tabs(6, true),
+             (QList<QWidget*>{demo, audio, w->CmdStart, w->VScroll2, w->VScroll1, adjacency}));
     QVERIFY(TabTo(w->VScroll1));
     Key(Qt::Key_Up);  // up raises, as the up arrow does
     QCOMPARE(w->TxtGridSize->text(), QString("15"));
     Key(Qt::Key_End);  // the bottom of the bar: the smallest board
     QCOMPARE(w->TxtGridSize->text(), QString("8"));
-    QVERIFY(TabTo(w->CmdStart));
+    Click(w->TxtScore2);  // a score box hands the focus on
+    QTRY_COMPARE(QApplication::focusWidget(), w->CmdStart);
+    // Start hands it to the board's first edge button, so a second quick Space probes there.
     Key(Qt::Key_Space);
-    QCOMPARE(game.S.GridSize, std::int16_t{8});
-    PutQues(game, {"", "", "", "", "", "", "", ".....QQQ"});
-    QVERIFY(TabTo(w->Board));
-    QVERIFY(w->Board->CursorShown());
     const auto at = [&](Side side, int i) {
       return BoardWidget::Spot{Element::Button, Edge(game.S, side, i)};
     };
+    QCOMPARE(QApplication::focusWidget(), w->Board);
     QCOMPARE(w->Board->Cursor(), at(Side::Top, 1));
+    PutQues(game, {"", "", "", "", "", "", "", ".....QQQ"});
+    // The board: one child for each element in sight, which says where it is and what it shows.
+    QAccessibleInterface* board = read(w->Board);
+    QCOMPARE(board->childCount(), 4 * 8 + 8 * 8);
+    QCOMPARE(board->child(0)->role(), QAccessible::Button);
+    QCOMPARE(board->child(8)->text(QAccessible::Name), QString("left edge, row 1: not probed"));
+    QCOMPARE(board->child(0)->text(QAccessible::Name), QString("top edge, column 1: not probed"));
+    QStringList heard;  // what a probe and a mark change is told as it happens
+    connect(w->Board, &BoardWidget::Announced, [&](const QString& text) { heard << text; });
     Key(Qt::Key_Space);  // down column 1 and out at its foot
-    QCOMPARE(game.S.ProbeCount, std::int16_t{1});
+    const QString probe1 = "top edge, column 1: probe 1, pair with bottom edge, column 1";
+    QCOMPARE(board->child(0)->text(QAccessible::Name), probe1);
     for (Qt::Key k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left}) Key(k);
     QCOMPARE(w->Board->Cursor(), at(Side::Left, 3));
-    Key(Qt::Key_Return);
-    QCOMPARE(game.S.ProbeCount, std::int16_t{2});
-    Key(Qt::Key_Left);  // round to the far end of row 3: the right edge
+    Key(Qt::Key_Return);  // the second probe, counted in the result
+    Key(Qt::Key_Left);    // round to the far end of row 3: the right edge
     QCOMPARE(w->Board->Cursor(), at(Side::Right, 3));
     for (Qt::Key k : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up}) Key(k);
     QCOMPARE(w->Board->Cursor(), at(Side::Top, 1));  // past the hidden corner, round again
@@ -124,65 +102,38 @@ class KeyboardTest : public QObject {
     QCOMPARE(colour(Side::Bottom), ColourHighlight);
     QTest::keyRelease(w->Board, Qt::Key_Space);
     QCOMPARE(colour(Side::Bottom), ColourPair);
-    Key(Qt::Key_Down);
-    Key(Qt::Key_Space);
-    Key(Qt::Key_Space);  // marked and unmarked again
+    for (Qt::Key k : {Qt::Key_Down, Qt::Key_Space, Qt::Key_Space}) Key(k);  // marked, unmarked
     QCOMPARE(game.S.MarkCount, std::int16_t{0});
     Key(Qt::Key_Space);
     QCOMPARE(game.S.MarkCount, std::int16_t{1});
+    QVERIFY(heard.contains(probe1));
+    QVERIFY(heard.contains("bottom edge, column 1: probe 1, pair with top edge, column 1"));
+    QVERIFY(heard.contains("row 1, column 1: marked"));
+    // The mark turning with the clock shows nothing new, so the ticks are not told.
+    heard.clear();
+    const ImageView& mark = game.Board.Images[ImageAt(game.S, 1, 1)];
+    const std::int16_t frame = mark.Frame;
+    QTRY_VERIFY(mark.Frame != frame);
+    QVERIFY2(heard.isEmpty(), qPrintable(heard.join("; ")));
+    Click(w->TxtScore);  // during a game a score box hands the focus on to Finished
+    QTRY_COMPARE(QApplication::focusWidget(), w->CmdFinish);
+    QCOMPARE(Tabs(6), (QList<QWidget*>{audio, w->Board, w->VScroll1, w->CmdPause, w->VScroll2,
+                                       w->CmdFinish}));
+    for (int n = 0; n < 6; ++n) {  // every stop shows a ring that stands out 3:1 against its ground
+      QWidget* c = QApplication::focusWidget();
+      const QImage with = c->grab().toImage();
+      const QRect area = c == w->Board ? w->Board->SpotRect(w->Board->Cursor()) : c->rect();
+      Key(Qt::Key_Tab);
+      QVERIFY2(Ring(c->grab().toImage(), with, area) >= 0.75, qPrintable(c->accessibleName()));
+    }
     QVERIFY(TabTo(w->CmdPause, true));
     Key(Qt::Key_Space);
     QVERIFY(game.S.Paused);
     Key(Qt::Key_Space);
     QVERIFY(!game.S.Paused);
     // Finished: the result box is read and closed with the keyboard too.
-    MessageCatcher catcher;
     QVERIFY(TabTo(w->CmdFinish));
-    Key(Qt::Key_Space);
-    QTRY_COMPARE(catcher.Text, QString("You hit 0 of 3 with 2 probes."));
-    QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
-  }
-
-  void screenReadersReadEveryControlAndElement() {
-    Shown shown;
-    VEXLAR* w = shown.W;
-    const auto read = [](QWidget* c) { return QAccessible::queryAccessibleInterface(c); };
-    QCOMPARE(read(w->CmdStart)->text(QAccessible::Name), QString("Start"));
-    QCOMPARE(read(w->CmdStart)->role(), QAccessible::Button);
-    QCOMPARE(read(w->VScroll1)->text(QAccessible::Name), QString("Grid Size"));
-    QCOMPARE(read(w->VScroll1)->valueInterface()->currentValue().toInt(), 14);
-    QCOMPARE(read(w->TxtScore)->text(QAccessible::Name), QString("Time Bonus"));
-    QCOMPARE(read(w->TxtQues)->text(QAccessible::Value), QString("4"));
-    QAccessibleInterface* demo = read(w->Check(&PanelView::ChkDemo));
-    QCOMPARE(demo->text(QAccessible::Name), QString("Demo Mode"));
-    QVERIFY(demo->state().checkable && !demo->state().checked);
-    // The board: one child for each element in sight, which says where it is and what it shows.
-    QTest::mouseClick(w->CmdStart, Qt::LeftButton);
-    Game& game = w->game();
-    PutQues(game, {"", "", "", "", "", "", "", "", "", "", "", "", "", "..........QQQQ"});
-    QAccessibleInterface* board = read(w->Board);
-    QCOMPARE(board->childCount(), 4 * 14 + 14 * 14);
-    QCOMPARE(board->child(0)->text(QAccessible::Name), QString("top edge, column 1: not probed"));
-    QCOMPARE(board->child(0)->role(), QAccessible::Button);
-    QCOMPARE(board->child(14)->text(QAccessible::Name), QString("left edge, row 1: not probed"));
-    // What a probe and a mark change is told as it happens.
-    QStringList heard;
-    connect(w->Board, &BoardWidget::Announced, [&](const QString& text) { heard << text; });
-    QTest::mouseClick(w->Board, Qt::LeftButton, Qt::NoModifier,
-                      w->Board->ButtonRect(Edge(game.S, Side::Top, 3)).center());
-    QTest::mouseClick(w->Board, Qt::LeftButton, Qt::NoModifier,
-                      w->Board->ImageRect(ImageAt(game.S, 4, 7)).center());
-    QVERIFY(heard.contains("top edge, column 3: probe 1, pair with bottom edge, column 3"));
-    QVERIFY(heard.contains("bottom edge, column 3: probe 1, pair with top edge, column 3"));
-    QVERIFY(heard.contains("row 4, column 7: marked"));
-    // The mark turning with the clock shows nothing new, so the ticks are not told.
-    heard.clear();
-    const ImageView& mark = game.Board.Images[ImageAt(game.S, 4, 7)];
-    const std::int16_t frame = mark.Frame;
-    QTRY_VERIFY(mark.Frame != frame);
-    QVERIFY2(heard.isEmpty(), qPrintable(heard.join("; ")));
-    QCOMPARE(board->child(2)->text(QAccessible::Name),
-             QString("top edge, column 3: probe 1, pair with bottom edge, column 3"));
+    QCOMPARE(Answer([] { Key(Qt::Key_Space); }), QStringList{"You hit 0 of 3 with 2 probes."});
   }
 };
 

@@ -1,34 +1,25 @@
-// What the window tests share: the game started as a player starts it, keys and double-clicks
-// as the platform delivers them, the result box answered, and contrast measured on drawn pixels.
+// What the window tests share: the game started as a player starts it, clicks, keys and
+// double-clicks as the platform delivers them, the result box answered, and drawn pixels.
 #pragma once
 #include <QApplication>
 #include <QMessageBox>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
+#include <functional>
 
+#include "GameTestSupport.h"
 #include "MainWindow.h"
 
 namespace vexlar::test {
 
 inline QString AssetDir() { return QCoreApplication::applicationDirPath(); }
 
-inline bool WaitForBoard(VEXLAR* w) {
-  return QTest::qWaitFor([w] { return w->game().S.BoardBuilt && !w->game().Building; }, 5000);
+// A primary-button click, in the middle of the widget unless told where.
+inline void Click(QWidget* w, QPoint at = {}) {
+  QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at.isNull() ? w->rect().center() : at);
 }
-
-// The main window shown at a size, with the game window's board built.
-struct Shown {
-  VEXLAROS Main;
-  VEXLAR* W;
-  explicit Shown(QSize size = {1024, 700}, const QString& dir = AssetDir())
-      : Main(nullptr, dir), W(Main.gameWindow()) {
-    Main.resize(size);
-    Main.show();
-    if (!WaitForBoard(W)) qFatal("the board was never built");
-  }
-};
 
 // A key as the player types it: to whatever has the focus.
 inline void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
@@ -37,51 +28,85 @@ inline void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
 
 // A double-click as the platform delivers it: press, release, double-click, release.
 inline void DoubleClick(QWidget* w, QPoint at) {
-  QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at);
+  Click(w, at);
   QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, at);
   QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, at);
 }
 
-// Answers the modal result box with Return as soon as it shows, and keeps its text.
-struct MessageCatcher {
-  QTimer Poll;
-  QString Text;
-  int Boxes = 0;
-  QPointer<QMessageBox> Last;  // answered already, until its loop lets it go
-  MessageCatcher() {
-    Poll.setInterval(10);
-    QObject::connect(&Poll, &QTimer::timeout, [this] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box || box == Last) return;
-      Last = box;
-      Text = box->text();
-      ++Boxes;
-      QTest::keyClick(box, Qt::Key_Return);
-    });
-    Poll.start();
+// The colour at a fraction of the way across and down a rectangle of a picture.
+inline QColor Pixel(const QImage& shot, const QRect& r, double x = 0.5, double y = 0.5) {
+  return shot.pixelColor(r.x() + int(x * (r.width() - 1)), r.y() + int(y * (r.height() - 1)));
+}
+
+// Does what opens a modal window and answers each with the key: the result boxes' texts (other
+// windows' class names), once none is left open; none if one stays open.
+inline QStringList Answer(const std::function<void()>& open, Qt::Key key = Qt::Key_Return) {
+  QStringList texts;
+  QTimer poll;
+  poll.callOnTimeout([&] {
+    auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!d) return;
+    auto* box = qobject_cast<QMessageBox*>(d);
+    texts << (box ? box->text() : d->metaObject()->className());
+    QTest::keyClick(d, key);
+  });
+  poll.start(10);
+  open();
+  const bool answered =
+      QTest::qWaitFor([&] { return !texts.isEmpty() && !QApplication::activeModalWidget(); });
+  return answered ? texts : QStringList();
+}
+
+// The main window shown at a size (as at start-up if the size is empty), its board built.
+struct Shown {
+  VEXLAROS Main;
+  VEXLAR* W;
+  Game& G;
+  explicit Shown(QSize size = {1024, 700}, const QString& dir = AssetDir(),
+                 SoundPort* sound = nullptr)
+      : Main(sound, dir), W(Main.gameWindow()), G(W->game()) {
+    if (size.isEmpty())
+      ShowAtStartUp(Main);
+    else
+      Main.resize(size), Main.show();
+    if (!QTest::qWaitFor([this] { return G.S.BoardBuilt && !G.Building; }, 5000))
+      qFatal("the board was never built");
+  }
+  QRect EdgeRect(Side side, int i) const { return W->Board->ButtonRect(Edge(G.S, side, i)); }
+  QRect CellRect(int row, int col) const { return W->Board->ImageRect(ImageAt(G.S, row, col)); }
+  void ClickBoard(const QRect& r) { Click(W->Board, r.center()); }
+  void Start() { Click(W->CmdStart); }
+  QStringList Finish() {
+    return Answer([this] { Click(W->CmdFinish); });
   }
 };
 
 // WCAG contrast of two colours, 1 to 21.
 inline double Contrast(QColor a, QColor b) {
   const auto lum = [](QColor c) {
-    const auto f = [](double v) {
-      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * f(c.redF()) + 0.7152 * f(c.greenF()) + 0.0722 * f(c.blueF());
+    double sum = 0.05;
+    for (auto [v, w] : {std::pair{c.redF(), 0.2126}, {c.greenF(), 0.7152}, {c.blueF(), 0.0722}})
+      sum += w * (v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+    return sum;
   };
-  const double x = lum(a), y = lum(b);
-  return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+  return std::max(lum(a), lum(b)) / std::min(lum(a), lum(b));
+}
+
+// The contrast of each pixel of an area of one picture against the same pixel of another.
+inline std::vector<double> Contrasts(const QImage& a, const QImage& b, const QRect& area) {
+  std::vector<double> out;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      out.push_back(Contrast(a.pixelColor(x, y), b.pixelColor(x, y)));
+  return out;
 }
 
 // The strongest contrast that any pixel of an area of the widget has against its ground colour.
 inline double MostContrast(QWidget* w, const QRect& area, QPoint ground) {
   const QImage shot = w->grab().toImage();
-  double most = 1;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x)
-      most = std::max(most, Contrast(shot.pixelColor(ground), shot.pixelColor(x, y)));
-  return most;
+  QImage flat(shot.size(), shot.format());
+  flat.fill(shot.pixelColor(ground));
+  return std::ranges::max(Contrasts(shot, flat, area));
 }
 
 }  // namespace vexlar::test
