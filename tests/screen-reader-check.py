@@ -17,6 +17,10 @@ def spawn(*cmd, log=os.devnull, fds=(), **env):
     return started[-1]
 
 
+def run(*cmd):
+    return subprocess.run(cmd, check=True, capture_output=True, text=True).stdout
+
+
 def until(what, test, limit=90):
     # Polls for a state; the limit only ends a hang.
     end = time.monotonic() + limit
@@ -47,42 +51,11 @@ def find(root, test):
             return got
 
 
-def named(role, name):
-    return lambda o: o.getRoleName() == role and o.name == name
-
-
-def actions(obj):
-    a = obj.queryAction()
-    return [a.getName(i) for i in range(a.nActions)]
-
-
-def do(obj, action="Press"):
-    obj.queryAction().doAction(actions(obj).index(action))
-
-
-def has(obj, state):
-    return obj.getState().contains(state)
-
-
-def text(obj):
-    return obj.queryText().getText(0, -1)
-
-
-def key(*keys):
-    subprocess.run(["xdotool", "key", *keys], check=True)
-
-
 def heard(e):
     try:
         events.append((e.type, e.source.getRoleName(), e.source.name))
     except GLib.Error:
         events.append((e.type, "gone", ""))
-
-
-def owned(name):
-    ask = ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
-           "org.freedesktop.DBus.NameHasOwner", "string:" + name]
-    return "true" in subprocess.run(ask, capture_output=True, text=True).stdout
 
 
 def play():
@@ -93,7 +66,9 @@ def play():
     os.environ["DISPLAY"] = ":" + os.read(read, 16).decode().strip()
     spawn("openbox")
     spawn("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
-    until("the accessibility bus", lambda: owned("org.a11y.Bus"))
+    until("the accessibility bus", lambda: "true" in run(
+        "dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
+        "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"))
     spawn("/usr/libexec/at-spi2-registryd")
     import pyatspi  # it asks for the accessibility bus, which would start one of its own
     game = spawn(sys.argv[1], log=f"{tmp}/game.log", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
@@ -101,36 +76,46 @@ def play():
     pyatspi.Registry.registerEventListener(heard, "object:", "focus:")
     app = until("the game on the accessibility bus", lambda: next(
         (a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id() == game.pid), None))
-    board, start = find(app, named("table", "Board")), find(app, named("push button", "Start"))
+    get = lambda role, name: find(app, lambda o: o.getRoleName() == role and o.name == name)
+    has = lambda o, state: o.getState().contains(state)
+    actions = lambda o: [o.queryAction().getName(i) for i in range(o.queryAction().nActions)]
+    do = lambda o, action="Press": o.queryAction().doAction(actions(o).index(action))
+    text = lambda o: o.queryText().getText(0, -1)
     result = lambda: find(app, lambda o: o.name.startswith("You hit"))
-    until("the board built", lambda: has(start, pyatspi.STATE_ENABLED))
-    print(f"before the first Start: {board.childCount} board elements exposed")
-    check(board.childCount == 0, "the board exposes elements under the cover")
 
-    demo = find(app, named("check box", "Demo Mode"))
-    do(demo, "Toggle")  # the game must hear it, or its next update turns the box back
-    until("Demo Mode on", lambda: has(demo, pyatspi.STATE_CHECKED))
-    do(start)
-    n, count = (int(text(find(app, named("text", box)))) for box in ("Grid Size", "Queue Count"))
-    until("the board shown", lambda: board.childCount == 4 * n + n * n)
+    def act(o, action, what, test):
+        do(o, action)
+        return until(what, test)
+
+    def focus(o):
+        act(o, "SetFocus", f"the focus on {o.name}", lambda: has(o, pyatspi.STATE_FOCUSED))
+
+    def hidden(when):
+        check(board.childCount == 0, f"{when}, the board exposes {board.childCount} elements")
+
+    board, start, demo = get("table", "Board"), get("push button", "Start"), \
+        get("check box", "Demo Mode")
+    until("the board built", lambda: has(start, pyatspi.STATE_ENABLED))
+    hidden("before the first Start")
+    # The game must hear the toggle, or its next update turns the box back.
+    act(demo, "Toggle", "Demo Mode on", lambda: has(demo, pyatspi.STATE_CHECKED))
+    n, count = (int(text(get("text", box))) for box in ("Grid Size", "Queue Count"))
+    act(start, "Press", "the board shown", lambda: board.childCount == 4 * n + n * n)
     table, where, wrong = board.queryTable(), {}, []  # where: (row, column) -> element, by its name
     for i, e in enumerate(board):
         m = re.match(r"(?:(\w+) edge, \w+ (\d+)|row (\d+), column (\d+)):", e.name)
         side, k, row, col = m.groups()
         rc = {"top": (0, k), "bottom": (n + 1, k), "left": (k, 0), "right": (k, n + 1)}
         rc = tuple(map(int, rc.get(side, (row, col))))
-        where[rc], role = e, "push button" if side else "table cell"
+        where[rc] = e
         found = (e.getRoleName(), table.getRowAtIndex(i), table.getColumnAtIndex(i),
                  table.getAccessibleAt(*rc).name)
-        if found != (role, *rc, e.name):
+        if found != ("push button" if side else "table cell", *rc, e.name):
             wrong.append(f"{e.name}: {found}")
     check(not wrong, f"{len(wrong)} elements with another role, place or name, as {wrong[:2]}")
-    corners = [(0, 0), (0, n + 1), (n + 1, 0), (n + 1, n + 1)]
-    check(len(where) == 4 * n + n * n, f"{len(where)} places for {4 * n + n * n} elements")
-    check(not any(table.getAccessibleAt(*c) for c in corners), "a corner holds an element")
-    check(table.nRows == table.nColumns == n + 2, f"the table is {table.nRows} x {table.nColumns}")
-    print(f"roles: board {board.getRoleName()}, edge {where[(0, 1)].getRoleName()}, cell "
-          f"{where[(1, 1)].getRoleName()}; table {table.nRows} x {table.nColumns}, corners empty")
+    corners = [table.getAccessibleAt(r, c) for r in (0, n + 1) for c in (0, n + 1)]
+    shape = (len(where), table.nRows, table.nColumns, any(corners))
+    check(shape == (4 * n + n * n, n + 2, n + 2, False), f"places, rows, columns, corner: {shape}")
 
     shown = lambda: [rc for rc, e in where.items() if e.name.endswith(": a que")]
     ques = until("the demo showing the ques", lambda: (q := shown()) and len(q) == count and q)
@@ -139,9 +124,8 @@ def play():
     def fire(rc):
         nonlocal probes
         probes += 1
-        do(where[rc])
         outcome = r": probe (\d+), (absorbed|reflected|pair with (.*))$"
-        said = until(f"probe {probes}", lambda: re.search(outcome, where[rc].name))
+        said = act(where[rc], "Press", f"probe {probes}", lambda: re.search(outcome, where[rc].name))
         check(said.group(1) == str(probes), f"probe {probes} says {where[rc].name}")
         return said
 
@@ -153,64 +137,50 @@ def play():
     end = where[(row, 0)]
     other = next(e for e in where.values() if e.name.startswith(said.group(3) + ":"))
     check(other.name.endswith(f"probe {probes}, pair with left edge, row {row}"), other.name)
-    print("actions: edge", actions(where[(0, c)]), "pair end", actions(end), "cell",
-          actions(where[(1, 1)]))
-    check(actions(where[(0, c)]) == ["Press"] == actions(where[(1, 1)]), "an action too many")
-    check(len(actions(end)) == 2, "a pair's end cannot be held")
-    do(end, actions(end)[1])
-    until("the pair lit up", lambda: (end.name + other.name).count(", lit up") == 2)
-    do(end)
-    until("the pair let go", lambda: "lit up" not in end.name + other.name)
+    acts = [actions(e) for e in (where[(0, c)], where[(1, 1)], end)]
+    check(acts[:2] == [["Press"]] * 2 and len(acts[2]) == 2, f"edge, cell, pair's end: {acts}")
+    act(end, acts[2][1], "the pair lit up", lambda: (end.name + other.name).count(", lit up") == 2)
+    act(end, "Press", "the pair let go", lambda: "lit up" not in end.name + other.name)
     check("pair with" in end.name, f"a pair let go: {end.name}")
-    do(where[ques[0]])
-    until("a mark by its action", lambda: where[ques[0]].name.endswith(": marked"))
+    que = where[ques[0]]
+    act(que, "Press", "a mark by its action", lambda: que.name.endswith(": marked"))
     spot = next(e for e in where.values() if e.name.endswith("unmarked"))
     x, y, w, h = spot.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"],
-                   check=True)
+    run("xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1")
     until("a mark by the mouse inside the cell's extents", lambda: spot.name.endswith(": marked"))
 
-    pause = find(app, named("push button", "Pause"))
-    do(pause)
-    until("the game paused", lambda: pause.name == "Resume")
-    check(board.childCount == 0, f"paused, the board exposes {board.childCount} elements")
-    do(pause)
-    until("the game resumed", lambda: board.childCount == 4 * n + n * n)
+    pause = get("push button", "Pause")
+    act(pause, "Press", "the game paused", lambda: pause.name == "Resume")
+    hidden("paused")
+    act(pause, "Press", "the game resumed", lambda: board.childCount == 4 * n + n * n)
 
-    bonus, values, begun = find(app, named("text", "Time Bonus")), set(), time.monotonic()
+    bonus, values, begun = get("text", "Time Bonus"), set(), time.monotonic()
     del events[:]
     while (spent := time.monotonic() - begun) < 3:
         values.add(text(bonus))
         GLib.MainContext.default().iteration(False)
     told = sum(e == ("object:text-changed:insert", "text", "Time Bonus") for e in events)
     others = [e for e in events if e[1:] != ("text", "Time Bonus")]
-    print(f"running clock, {spent:.1f} s: Time Bonus {len(events) - len(others)} events, {told} "
-          f"changes told, {len(values)} values read; others {len(others)} {others[:3]}")
-    check(told <= int(spent) + 2 and told < len(values), "the Time Bonus tells every tick")
-    check(not others, "other controls tell the clock's ticks")
+    check(told <= int(spent) + 2 and told < len(values),
+          f"the Time Bonus told {told} changes of {len(values)} values read in {spent:.1f} s")
+    check(not others, f"other controls tell the clock's ticks: {others[:3]}")
 
-    bar = find(app, named("scroll bar", "Grid Size"))
-    do(bar, "SetFocus")
-    until("the focus on the Grid Size bar", lambda: has(bar, pyatspi.STATE_FOCUSED))
+    focus(bar := get("scroll bar", "Grid Size"))
     del events[:]
-    key("shift+Tab")
+    run("xdotool", "key", "shift+Tab")
     until("the board focused", lambda: has(board, pyatspi.STATE_FOCUSED))
-    key("Tab")  # the bar's focus event closes what tabbing into the board told
+    run("xdotool", "key", "Tab")  # the bar's focus event closes what tabbing into the board told
     back = ("focus:", "scroll bar", "Grid Size")
     until("the focus back on the bar", lambda: back in events)
     told = [e[2] for e in events[:events.index(back)] if e[0] == "focus:"]
-    print("tabbing into the board, focus events name:", told)
-    check(told[-1:] == [spot.name], "the last focus event names another than the cursor's element")
+    check(told[-1:] == [spot.name], f"tabbing into the board told {told}, not the cursor's element")
 
-    do(find(app, named("push button", "Finished")))
-    print("result:", until("the result box", result).name)
-    check(result().name == f"You hit 1 of {count} with {probes} probes.", "another game's result")
-    do(find(app, named("push button", "OK")))
-    until("the result box gone", lambda: not result())
+    said = act(get("push button", "Finished"), "Press", "the result box", result).name
+    check(said == f"You hit 1 of {count} with {probes} probes.", f"another game's result: {said}")
+    act(get("push button", "OK"), "Press", "the result box gone", lambda: not result())
 
-    do(start, "SetFocus")
-    until("the focus on Start", lambda: has(start, pyatspi.STATE_FOCUSED))
-    key("space", "space")
+    focus(start)
+    run("xdotool", "key", "space", "space")
     edges = [e for rc, e in where.items() if 0 in rc or n + 1 in rc]
     acted = lambda: not has(start, pyatspi.STATE_ENABLED) and (
         any(e.name.endswith(": marked") for e in where.values()) or
