@@ -150,9 +150,9 @@ class DesktopTest : public QObject {
     if (Desktop != "i3") QSKIP("a tiling window manager's test");
     playSome(w->VScroll1->value());
     QWidget other;
-    const auto halved = [&] { return program->Main.width() <= screen.width() / 2 + 1; };
-    // The new window takes the focus.
-    QCOMPARE(broken({"halved", [&] { other.show(); }, halved}, values(), nullptr), QString());
+    const Step halved{"halved", [&] { other.show(); },
+                      [&] { return program->Main.width() <= screen.width() / 2 + 1; }};
+    QCOMPARE(broken(halved, values(), nullptr /* the new window has it */), QString());
   }
 
   // Under a Wayland compositor the window starts maximized with the board and the panel whole.
@@ -162,21 +162,21 @@ class DesktopTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), Patience);
     // On the compositor's own picture of the screen: the teal of the panel and of every edge
     // button, at their full size.
-    const auto tealOnScreen = [] {
-      for (const QString& old : QDir().entryList({"wayland-screenshot-*.png"})) QFile(old).remove();
-      QProcess::execute("weston-screenshooter");
-      const QImage shot(QDir().entryList({"wayland-screenshot-*.png"}).value(0));
-      int seen = 0;
-      for (int y = 0; y < shot.height(); ++y)
-        for (int x = 0; x < shot.width(); ++x) seen += shot.pixelColor(x, y) == Teal;
-      return seen;
-    };
     const QRect button = w->Board->ButtonRect(1);
     const int teal = int(4 * w->game().S.GridSize * button.width() * button.height() * 0.9 +
                          w->CtrlBoxBack->width() * 20);
     int seen = 0;
-    QVERIFY2(QTest::qWaitFor([&] { return (seen = tealOnScreen()) >= teal; }, Patience),
-             qPrintable(QString("%1 teal pixels of %2").arg(seen).arg(teal)));
+    const auto shown = [&] {
+      for (const QString& old : QDir().entryList({"wayland-screenshot-*.png"})) QFile(old).remove();
+      QProcess::execute("weston-screenshooter");
+      const QImage shot(QDir().entryList({"wayland-screenshot-*.png"}).value(0));
+      seen = 0;
+      for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) seen += shot.pixelColor(x, y) == Teal;
+      return seen >= teal;
+    };
+    QVERIFY2(QTest::qWaitFor(shown, Patience),
+             qPrintable(QString("%1 teal px of %2").arg(seen).arg(teal)));
   }
 
  private:
@@ -197,17 +197,15 @@ class DesktopTest : public QObject {
                               qPrintable(QString("%1 result boxes").arg(boxes.count())), Patience);
   }
 
-  // A game of that side with probes fired at the top and the left edge and two cells marked, by
-  // the mouse.
+  // A game of that side, by the mouse: probes at the top and the left edge, two cells marked.
   void playSome(int side) {
     Click(w->CmdStart);
     const GameState& s = w->game().S;
     QTRY_VERIFY_WITH_TIMEOUT(s.GridSize == side && !w->game().Building && w->Board->isVisible(),
                              Patience);
-    for (int n = 1; n <= 4; ++n) {
-      Click(w->Board, w->Board->ButtonRect(Edge(s, Side::Top, n)).center());
-      Click(w->Board, w->Board->ButtonRect(Edge(s, Side::Left, n)).center());
-    }
+    for (int n = 1; n <= 4; ++n)
+      for (Side side : {Side::Top, Side::Left})
+        Click(w->Board, w->Board->ButtonRect(Edge(s, side, n)).center());
     for (int n : {2, 5}) Click(w->Board, w->Board->ImageRect(ImageAt(s, n, n)).center());
     QTRY_COMPARE_WITH_TIMEOUT(s.MarkCount, std::int16_t{2}, Patience);
     QVERIFY(s.ProbeCount >= 4);  // some probes come out at buttons clicked after them
@@ -226,8 +224,7 @@ class DesktopTest : public QObject {
     return values() == before ? QString() : step.name + ": now " + values() + " was " + before;
   }
 
-  // What a change of the window must keep: the focus, probes, marks, the board's cursor, and
-  // every button's caption and colour and every cell's picture.
+  // What a change of the window must keep: focus, probes, marks, cursor, captions and pictures.
   QString values() const {
     const Game& g = w->game();
     QString v = w->window()->focusWidget()->metaObject()->className();
