@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs the desktop test on a real display server of the size given: desktop-check.sh TEST
-# WIDTHxHEIGHT [openbox|i3|weston]. openbox and i3 run on Xvfb; weston runs headless (Wayland).
+# Runs a test on a real display server of the size given: desktop-check.sh TEST WIDTHxHEIGHT
+# [openbox|i3|weston [ARGUMENTS...]]. openbox and i3 run on Xvfb; weston runs headless (Wayland).
 set -euo pipefail
 test_exe=$1 screen=$2 desktop=${3:-openbox} dir=$(mktemp -d)
 pids=()
@@ -33,4 +33,4 @@ printf 'exec touch %s/ready\nfont pango:monospace 8\n' "$dir" >"$dir/i3.conf"
 wm=(openbox --startup "touch $dir/ready")
 [ "$desktop" != i3 ] || wm=(i3 -c "$dir/i3.conf")
 serve -e "$dir/ready" "${wm[@]}"
-QT_QPA_PLATFORM=xcb "$test_exe"
+QT_QPA_PLATFORM=xcb "$test_exe" "${@:4}"
