@@ -2,14 +2,14 @@
 // driven by the real mouse (xdotool) and the window manager's own requests (wmctrl), or a Wayland
 // compositor (weston). Run by desktop-check.sh once per screen and desktop.
 #include <QMdiSubWindow>
-#include <QMenuBar>
 #include <QMessageBox>
-#include <QPointer>
 #include <QProcess>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <climits>
+#include <functional>
 
 #include "GameTestSupport.h"
 #include "Program.h"
@@ -21,15 +21,27 @@ namespace {
 
 const QByteArray Desktop = qgetenv("VEXLAR_DESKTOP");
 const QColor Navy(0, 0, 128), Teal(0, 128, 128);
+constexpr int Patience = 30000;  // ms; only ends a wait that never comes, however busy the machine
 
 QRect Global(const QWidget* w, const QRect& r) { return r.translated(w->mapToGlobal(QPoint())); }
 QRect Global(const QWidget* w) { return Global(w, w->rect()); }
 
-// Moves the real pointer there and clicks, then lets the game see it.
+// The mouse releases the game has seen, once the test case starts.
+struct : QObject {
+  int seen = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    seen += e->type() == QEvent::MouseButtonRelease;
+    return false;
+  }
+} Releases;
+
+// Clicks with the real pointer, then waits until the game has seen the button go up (a click
+// beside its windows never shows: what it should do is waited for by the caller).
 void Click(QPoint global) {
+  const int before = Releases.seen;
   QProcess::execute("xdotool", {"mousemove", QString::number(global.x()),
                                 QString::number(global.y()), "click", "1"});
-  QTest::qWait(80);
+  if (!QTest::qWaitFor([&] { return Releases.seen > before; }, 5000)) qInfo("a click not seen");
 }
 void Click(const QWidget* w, QPoint local) { Click(w->mapToGlobal(local)); }
 void Click(const QWidget* w) { Click(w, w->rect().center()); }
@@ -50,182 +62,174 @@ double DigitShare(const QImage& shot, const QRect& r) {
   return (bottom - top + 1) / double(r.height());
 }
 
-// Closes the result box with the real mouse as soon as it shows (from inside its own loop). A
-// click that comes before the window manager has placed the box misses, so it clicks again.
-struct MessageCloser {
-  QTimer poll;
-  int boxes = 0, clicks = 0;
-  QPointer<QMessageBox> last;
-  MessageCloser() {
-    poll.setInterval(50);
-    QObject::connect(&poll, &QTimer::timeout, [this] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box || !box->isVisible()) return;
-      boxes += box != last;
-      last = box;
-      poll.stop();
-      Click(box->button(QMessageBox::Ok));
-      ++clicks;
-      poll.start();
-    });
-    poll.start();
-  }
-  bool closedOne() const { return boxes == 1 && !QApplication::activeModalWidget(); }
-  QString said() const { return QString("%1 boxes, %2 clicks").arg(boxes).arg(clicks); }
-};
-
 // Clicks a bar's ▲ or ▼ until it shows the value.
 bool SetBar(QScrollBar* bar, int value) {
   for (int n = 0; n < 30 && bar->value() != value; ++n)
-    Click(bar, bar->value() < value ? QPoint(bar->width() / 2, 4)
-                                    : QPoint(bar->width() / 2, bar->height() - 4));
+    Click(bar, QPoint(bar->width() / 2, bar->value() < value ? 4 : bar->height() - 4));
   return bar->value() == value;
 }
+
+// A change of the window, and the state that tells it has come.
+struct Step {
+  QString name;
+  std::function<void()> take;
+  std::function<bool()> reached;
+};
 
 }  // namespace
 
 class DesktopTest : public QObject {
   Q_OBJECT
  private slots:
+  void initTestCase() { qApp->installEventFilter(&Releases); }
   void init() {
     program = std::make_unique<Program>();
     w = program->Main.gameWindow();
-    QVERIFY(
-        QTest::qWaitFor([this] { return w->game().S.BoardBuilt && !w->game().Building; }, 10000));
+    QTRY_VERIFY_WITH_TIMEOUT(w->game().S.BoardBuilt && !w->game().Building, Patience);
     screen = w->screen()->availableGeometry();
+    QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), Patience);  // the panel beside the cover
   }
   void cleanup() { program.reset(); }
 
-  void boardAndPanelStandWholeOnTheScreen() {
-    if (Desktop != "openbox") QSKIP("a stacking window manager's test");
-    QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), 5000);
-    for (auto [side, ques] : {std::pair{8, 4}, {25, 16}}) {
-      QVERIFY(SetBar(w->VScroll1, side));
-      QVERIFY(SetBar(w->VScroll2, ques));
-      Click(w->CmdStart);
-      QTRY_COMPARE(w->game().S.GridSize, side);  // a busy machine may take a while
-      QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), 5000);
-      finishByMouse();
-    }
+  // Each board size, set on the bars by the mouse, through the window manager's restore, the
+  // sizes of a snapped and a small window, its maximize, and the game window's own restore and
+  // maximize, in a running game and during the reveal.
+  void wholeThroughEveryWindowChange_data() {
+    QTest::addColumn<int>("side");
+    QTest::addColumn<int>("ques");
+    for (auto [side, ques] : {std::pair{8, 4}, {25, 16}})
+      QTest::addRow("%d cells", side) << side << ques;
   }
-
-  // Restored, given the sizes of a snapped and a small window, and maximized again through the
-  // window manager, in a running game and during the reveal: the board and the panel stand
-  // whole at every size, and the game carries on as it was.
-  void theLayoutFollowsTheWindowInEveryPhase() {
+  void wholeThroughEveryWindowChange() {
     if (Desktop != "openbox") QSKIP("a stacking window manager's test");
+    QFETCH(int, side);
+    QFETCH(int, ques);
+    QVERIFY(SetBar(w->VScroll1, side) && SetBar(w->VScroll2, ques));
+    playSome(side);
     VEXLAROS& main = program->Main;
-    playSome();
+    auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
     const QSize frame = main.frameGeometry().size() - main.size();
-    const auto wm = [&](const QStringList& args) {
-      QProcess::execute("wmctrl", QStringList{"-i", "-r", QString::number(main.winId())} + args);
+    const auto wm = [&](const QString& option, const QString& value) -> std::function<void()> {
+      const QStringList args{"-i", "-r", QString::number(main.winId()), option, value};
+      return [args] { QProcess::execute("wmctrl", args); };
     };
-    for (const char* phase : {"running", "revealing"}) {
-      const QString before = values();
+    const auto sized = [&](QSize size) {
+      size = size.boundedTo(screen.size() - frame);
+      const QString to = QString("0,%1,%2,%3,%4").arg(screen.x()).arg(screen.y()).arg(size.width());
+      return Step{"sized to " + to.arg(size.height()), wm("-e", to.arg(size.height())),
+                  [&main, size] { return main.size() == size; }};
+    };
+    const QString both = "maximized_vert,maximized_horz";
+    const auto onScreen = [&] { return screen.contains(main.frameGeometry()); };
+    const Step steps[] = {
+        {"restored to 632 x 422 inside the screen", wm("-b", "remove," + both),
+         [&] { return main.centralWidget()->size() == QSize(632, 422) && onScreen(); }},
+        sized({960, 1040}),
+        sized({1000, 600}),
+        {"maximized", wm("-b", "add," + both), [&] { return main.isMaximized(); }},
+        {"game window restored", [&] { sub->showNormal(); }, [&] { return !sub->isMaximized(); }},
+        {"game window maximized", [&] { sub->showMaximized(); },
+         [&] { return sub->isMaximized(); }},
+    };
+    for (auto [phase, timer] : {std::pair{"running", &w->Timer1}, {"revealing", &w->Timer2}}) {
+      QTRY_VERIFY2_WITH_TIMEOUT(QApplication::focusWidget(), phase, Patience);
       QWidget* const had = QApplication::focusWidget();
-      wm({"-b", "remove,maximized_vert,maximized_horz"});
-      QTRY_COMPARE_WITH_TIMEOUT(main.centralWidget()->size(), QSize(9480 / 15, 6330 / 15), 5000);
-      QVERIFY(screen.contains(main.frameGeometry()));
-      QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), 5000);
-      for (QSize size : {QSize(960, 1040), QSize(1000, 600)}) {
-        size = size.boundedTo(screen.size() - frame);
-        wm({"-e", QString("0,%1,%2,%3,%4")
-                      .arg(screen.x())
-                      .arg(screen.y())
-                      .arg(size.width())
-                      .arg(size.height())});
-        QTRY_COMPARE_WITH_TIMEOUT(main.size(), size, 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), 5000);
-        QCOMPARE(values(), before);
-      }
-      wm({"-b", "add,maximized_vert,maximized_horz"});
-      QTRY_VERIFY_WITH_TIMEOUT(main.isMaximized(), 5000);
-      QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), 5000);
-      QCOMPARE(values(), before);
-      // The game window restored inside the main window and maximized again; it never closes
-      // alone, and the keyboard stays where it was.
-      auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
-      for (bool restored : {true, false}) {
-        restored ? sub->showNormal() : sub->showMaximized();
-        QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), 5000);
-        QTRY_COMPARE(QApplication::focusWidget(), had);
-        QCOMPARE(values(), before);
+      const QString before = values();
+      for (const Step& step : steps) {
+        const QString wrong = broken(step, before, had);
+        QVERIFY2(wrong.isEmpty(), qPrintable(phase + (", " + wrong)));
       }
       QVERIFY(!sub->close());
-      QVERIFY(phase == QString("running") ? w->Timer1.isActive() : w->Timer2.isActive());
-      if (phase != QString("running")) break;
-      finishByMouse();
+      QVERIFY2(timer->isActive(), phase);  // the game carries on
+      if (timer == &w->Timer1) finishByMouse();
     }
   }
 
   // A tiling window manager halves the game's window for a second one beside it.
   void tiledBesideAnotherWindow() {
     if (Desktop != "i3") QSKIP("a tiling window manager's test");
-    QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), 5000);
-    playSome();
-    const QString before = values();
+    playSome(w->VScroll1->value());
     QWidget other;
-    other.show();
-    QTRY_VERIFY_WITH_TIMEOUT(program->Main.width() <= screen.width() / 2 + 1, 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), 5000);
-    QCOMPARE(values(), before);
+    const Step halved{"halved", [&] { other.show(); },
+                      [&] { return program->Main.width() <= screen.width() / 2 + 1; }};
+    QCOMPARE(broken(halved, values(), nullptr /* the new window has it */), QString());
   }
 
   // Under a Wayland compositor the window starts maximized with the board and the panel whole.
   void wholeUnderWayland() {
     if (Desktop != "weston") QSKIP("a Wayland compositor's test");
     QTest::mouseClick(w->CmdStart, Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), Patience);
     // On the compositor's own picture of the screen: the teal of the panel and of every edge
     // button, at their full size.
-    const auto tealOnScreen = [] {
-      for (const QString& old : QDir().entryList({"wayland-screenshot-*.png"})) QFile(old).remove();
-      QProcess::execute("weston-screenshooter");
-      const QStringList shots = QDir().entryList({"wayland-screenshot-*.png"});
-      const QImage shot(shots.value(0));
-      int seen = 0;
-      for (int y = 0; y < shot.height(); ++y)
-        for (int x = 0; x < shot.width(); ++x) seen += shot.pixelColor(x, y) == Teal;
-      return seen;
-    };
     const QRect button = w->Board->ButtonRect(1);
     const int teal = int(4 * w->game().S.GridSize * button.width() * button.height() * 0.9 +
                          w->CtrlBoxBack->width() * 20);
     int seen = 0;
-    QVERIFY2(QTest::qWaitFor([&] { return (seen = tealOnScreen()) >= teal; }, 10000),
-             qPrintable(QString("%1 teal pixels of %2").arg(seen).arg(teal)));
+    const auto shown = [&] {
+      for (const QString& old : QDir().entryList({"wayland-screenshot-*.png"})) QFile(old).remove();
+      QProcess::execute("weston-screenshooter");
+      const QImage shot(QDir().entryList({"wayland-screenshot-*.png"}).value(0));
+      seen = 0;
+      for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) seen += shot.pixelColor(x, y) == Teal;
+      return seen >= teal;
+    };
+    QVERIFY2(QTest::qWaitFor(shown, Patience),
+             qPrintable(QString("%1 teal px of %2").arg(seen).arg(teal)));
   }
 
  private:
-  // Finished by the real mouse, and the one result box it brings closed the same way.
+  // Finished by the real mouse, and the one result box it brings closed the same way from inside
+  // its loop, clicked until it goes: a click before the window manager has placed it misses.
   void finishByMouse() {
-    MessageCloser closer;
+    QSignalSpy boxes(w, &VEXLAR::MessageShown);
+    QTimer poll;
+    poll.setSingleShot(true);
+    poll.callOnTimeout([&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+        Click(box->button(QMessageBox::Ok));
+      poll.start(50);
+    });
+    poll.start(50);
     Click(w->CmdFinish);
-    QVERIFY2(QTest::qWaitFor([&] { return closer.closedOne(); }, 5000), qPrintable(closer.said()));
+    QTRY_VERIFY2_WITH_TIMEOUT(boxes.count() == 1 && !QApplication::activeModalWidget(),
+                              qPrintable(QString("%1 result boxes").arg(boxes.count())), Patience);
   }
 
-  // A game with probes fired at the top and the left edge and two cells marked, by the mouse.
-  void playSome() {
+  // A game of that side, by the mouse: probes at the top and the left edge, two cells marked.
+  void playSome(int side) {
     Click(w->CmdStart);
-    QTRY_VERIFY(w->game().S.GridSpan > 0 && w->Board->isVisible());
     const GameState& s = w->game().S;
-    for (int n = 1; n <= 4; ++n) {
-      Click(w->Board, w->Board->ButtonRect(Edge(s, Side::Top, n)).center());
-      Click(w->Board, w->Board->ButtonRect(Edge(s, Side::Left, n)).center());
-    }
+    QTRY_VERIFY_WITH_TIMEOUT(s.GridSize == side && !w->game().Building && w->Board->isVisible(),
+                             Patience);
+    for (int n = 1; n <= 4; ++n)
+      for (Side side : {Side::Top, Side::Left})
+        Click(w->Board, w->Board->ButtonRect(Edge(s, side, n)).center());
     for (int n : {2, 5}) Click(w->Board, w->Board->ImageRect(ImageAt(s, n, n)).center());
-    QTRY_COMPARE(s.MarkCount, std::int16_t{2});
+    QTRY_COMPARE_WITH_TIMEOUT(s.MarkCount, std::int16_t{2}, Patience);
     QVERIFY(s.ProbeCount >= 4);  // some probes come out at buttons clicked after them
   }
 
-  // What a resize must keep: outcomes, marks, the board's cursor and the focus.
+  // Takes the step, waits for it, and says what it broke, or nothing: the board or the panel,
+  // the values, or the focus if it had one.
+  QString broken(const Step& step, const QString& before, QWidget* had) const {
+    step.take();
+    QString f;
+    if (!QTest::qWaitFor(step.reached, Patience)) return step.name + ": never reached";
+    if (!QTest::qWaitFor([&] { return (f = fault()).isEmpty(); }, Patience))
+      return step.name + ": " + f;
+    if (had && !QTest::qWaitFor([&] { return QApplication::focusWidget() == had; }, Patience))
+      return step.name + ": the focus not given back";
+    return values() == before ? QString() : step.name + ": now " + values() + " was " + before;
+  }
+
+  // What a change of the window must keep: focus, probes, marks, cursor, captions and pictures.
   QString values() const {
     const Game& g = w->game();
-    QString v = QString("%1 probes, %2 marks, cursor on %3, focus on %4:")
-                    .arg(g.S.ProbeCount)
-                    .arg(g.S.MarkCount)
-                    .arg(w->Board->Cursor().Index)
-                    .arg(w->window()->focusWidget()->metaObject()->className());
+    QString v = w->window()->focusWidget()->metaObject()->className();
+    for (int n : {int(g.S.ProbeCount), int(g.S.MarkCount), int(w->Board->Cursor().Index)})
+      v += QString(" %1").arg(n);
     for (const ButtonView& b : g.Board.Buttons)
       v += QString::fromStdString(b.Caption) + QString::number(b.BackColour, 16) + " ";
     for (const ImageView& i : g.Board.Images) v += QString::number(int(i.Strip));
@@ -236,34 +240,34 @@ class DesktopTest : public QObject {
   // nothing: the panel and every edge button whole on the screen, the buttons left of the panel,
   // each drawn, and every caption's digits about 0.4 of its button.
   QString fault() const {
+    const bool x11 = QGuiApplication::platformName() == "xcb";
     for (QWidget* c : std::initializer_list<QWidget*>{w->CtrlBoxBack, w->CmdStart, w->VScroll1,
                                                       w->OptionBoxes.back().Check})
       if (!Shown(c, c->rect())) return QString("%1 cut").arg(c->metaObject()->className());
     if (w->CtrlBoxBack->x() <= w->PbxCover->geometry().right() + 2) return "panel on the board";
-    const bool x11 = QGuiApplication::platformName() == "xcb";
+    QCoreApplication::sendPostedEvents();  // the paints the game has asked for, before the grab
     const QImage shot = x11 ? w->screen()->grabWindow(0).toImage() : QImage();
     if (x11 && shot.pixelColor(Global(w->CtrlBoxBack).topLeft() + QPoint(1, 60)) != Teal)
       return "panel not drawn";
     if (!w->Board->isVisible()) return {};  // under the cover
     int buttons = 0;
     for (int i = 0; i < ButtonCapacity; ++i) {
-      const QRect r = w->Board->ButtonRect(i);
+      const QRect r = w->Board->ButtonRect(i), on = Global(w->Board, r);
       if (r.isEmpty()) continue;
       ++buttons;
       const QString button = QString("edge button %1 at %2,%3 ").arg(i).arg(r.x()).arg(r.y());
       if (!Shown(w->Board, r)) return button + "cut or covered";
-      if (Global(w->Board, r).right() >= Global(w->CtrlBoxBack).left())
-        return button + "in the panel";
+      if (on.right() >= Global(w->CtrlBoxBack).left()) return button + "in the panel";
       if (!x11) continue;
-      const QRect on = Global(w->Board, r);
       // Its lowest row of pixels is drawn: a button face, not the window's navy.
       if (shot.pixelColor(on.bottomLeft() + QPoint(r.width() / 2, -2)) == Navy)
         return button + "not drawn";
-      // Measured where the outcome's marks keep to the corners.
+      // Measured where the outcome's marks keep to the corners; on buttons smaller than the
+      // design's 285 twips the font's least size stands taller.
       const Outcome outcome = OutcomeOf(w->game().Board.Buttons[i]);
       const double share = DigitShare(shot, on);
       if ((outcome == Outcome::Pair || outcome == Outcome::Reflected) &&
-          (share < 0.32 || share > 0.48))
+          (share < 0.32 || (share > 0.48 && r.height() >= 285 / 15)))
         return button + QString("digits at %1 of %2 px").arg(share, 0, 'f', 2).arg(r.height());
     }
     const int expected = 4 * w->game().S.GridSize;

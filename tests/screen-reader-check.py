@@ -1,20 +1,25 @@
 #!/usr/bin/python3
-# Plays the game as a screen reader does, over AT-SPI on Xvfb: screen-reader-check.py GAME.
-import os, re, shutil, subprocess, sys, tempfile, time
+# Plays the game as a screen reader does, over AT-SPI on the desktop that desktop-check.sh starts:
+# screen-reader-check.py GAME.
+import os, re, subprocess, sys, tempfile, time
 
 if "VEXLAR_SESSION_BUS" not in os.environ:  # a session bus of its own, ended with it
     os.environ["VEXLAR_SESSION_BUS"] = "1"
     os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable] + sys.argv)
 from gi.repository import GLib
 
-tmp = tempfile.mkdtemp()
+log = tempfile.TemporaryFile("w+")  # the game's output, shown if it ends
 started, events, failures = [], [], []
 
 
-def spawn(*cmd, log=os.devnull, fds=(), **env):
-    started.append(subprocess.Popen(cmd, stdout=open(log, "w"), stderr=subprocess.STDOUT,
-                                    env={**os.environ, **env}, pass_fds=fds))
+def spawn(*cmd, out=subprocess.DEVNULL, **env):
+    started.append(subprocess.Popen(cmd, stdout=out, stderr=subprocess.STDOUT,
+                                    env={**os.environ, **env}))
     return started[-1]
+
+
+def run(*cmd):
+    return subprocess.run(cmd, check=True, capture_output=True, text=True).stdout
 
 
 def until(what, test, limit=90):
@@ -27,7 +32,8 @@ def until(what, test, limit=90):
         except GLib.Error:
             pass
         if started[-1].poll() is not None:
-            sys.exit(f"ended waiting for {what}:\n" + open(f"{tmp}/game.log").read()[-4000:])
+            log.seek(0)
+            sys.exit(f"ended waiting for {what}:\n" + log.read()[-4000:])
         GLib.MainContext.default().iteration(False)
         time.sleep(0.01)
     raise AssertionError(f"never happened: {what}")
@@ -47,31 +53,6 @@ def find(root, test):
             return got
 
 
-def named(role, name):
-    return lambda o: o.getRoleName() == role and o.name == name
-
-
-def actions(obj):
-    a = obj.queryAction()
-    return [a.getName(i) for i in range(a.nActions)]
-
-
-def do(obj, action="Press"):
-    obj.queryAction().doAction(actions(obj).index(action))
-
-
-def has(obj, state):
-    return obj.getState().contains(state)
-
-
-def text(obj):
-    return obj.queryText().getText(0, -1)
-
-
-def key(*keys):
-    subprocess.run(["xdotool", "key", *keys], check=True)
-
-
 def heard(e):
     try:
         events.append((e.type, e.source.getRoleName(), e.source.name))
@@ -79,70 +60,61 @@ def heard(e):
         events.append((e.type, "gone", ""))
 
 
-def owned(name):
-    ask = ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
-           "org.freedesktop.DBus.NameHasOwner", "string:" + name]
-    return "true" in subprocess.run(ask, capture_output=True, text=True).stdout
-
-
 def play():
     global pyatspi
-    read, write = os.pipe()
-    spawn("Xvfb", "-displayfd", str(write), "-screen", "0", "1366x768x24", "-nolisten", "tcp",
-          fds=(write,))
-    os.environ["DISPLAY"] = ":" + os.read(read, 16).decode().strip()
-    spawn("openbox")
     spawn("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
-    until("the accessibility bus", lambda: owned("org.a11y.Bus"))
+    until("the accessibility bus", lambda: "true" in run(
+        "dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
+        "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"))
     spawn("/usr/libexec/at-spi2-registryd")
     import pyatspi  # it asks for the accessibility bus, which would start one of its own
-    game = spawn(sys.argv[1], log=f"{tmp}/game.log", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                 SDL_AUDIODRIVER="dummy")
+    game = spawn(sys.argv[1], out=log, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     pyatspi.Registry.registerEventListener(heard, "object:", "focus:")
     app = until("the game on the accessibility bus", lambda: next(
         (a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id() == game.pid), None))
-    board, start = find(app, named("table", "Board")), find(app, named("push button", "Start"))
+    get = lambda role, name: find(app, lambda o: o.getRoleName() == role and o.name == name)
+    has = lambda o, state: o.getState().contains(getattr(pyatspi, "STATE_" + state))
+    actions = lambda o: [o.queryAction().getName(i) for i in range(o.queryAction().nActions)]
+    text = lambda o: o.queryText().getText(0, -1)
     result = lambda: find(app, lambda o: o.name.startswith("You hit"))
-    until("the board built", lambda: has(start, pyatspi.STATE_ENABLED))
-    print(f"before the first Start: {board.childCount} board elements exposed")
-    check(board.childCount == 0, "the board exposes elements under the cover")
 
-    demo = find(app, named("check box", "Demo Mode"))
-    do(demo, "Toggle")  # the game must hear it, or its next update turns the box back
-    until("Demo Mode on", lambda: has(demo, pyatspi.STATE_CHECKED))
-    do(start)
-    n, count = (int(text(find(app, named("text", box)))) for box in ("Grid Size", "Queue Count"))
-    until("the board shown", lambda: board.childCount == 4 * n + n * n)
+    def do(o, action, what, test):  # and waits for what it does
+        o.queryAction().doAction(actions(o).index(action))
+        return until(what, test)
+
+    board, start, demo, pause, bonus, bar = (get(*k) for k in (
+        ("table", "Board"), ("push button", "Start"), ("check box", "Demo Mode"),
+        ("push button", "Pause"), ("text", "Time Bonus"), ("scroll bar", "Grid Size")))
+    until("the board built", lambda: has(start, "ENABLED"))
+    check(board.childCount == 0, f"under the cover, the board exposes {board.childCount} elements")
+    # Toggled, not set: the game must hear it, or its next update turns the box back.
+    do(demo, "Toggle", "Demo Mode on", lambda: has(demo, "CHECKED"))
+    n, count = (int(text(get("text", box))) for box in ("Grid Size", "Queue Count"))
+    do(start, "Press", "the board shown", lambda: board.childCount == 4 * n + n * n)
     table, where, wrong = board.queryTable(), {}, []  # where: (row, column) -> element, by its name
     for i, e in enumerate(board):
         m = re.match(r"(?:(\w+) edge, \w+ (\d+)|row (\d+), column (\d+)):", e.name)
         side, k, row, col = m.groups()
         rc = {"top": (0, k), "bottom": (n + 1, k), "left": (k, 0), "right": (k, n + 1)}
-        rc = tuple(map(int, rc.get(side, (row, col))))
-        where[rc], role = e, "push button" if side else "table cell"
+        where[rc := tuple(map(int, rc.get(side, (row, col))))] = e
         found = (e.getRoleName(), table.getRowAtIndex(i), table.getColumnAtIndex(i),
-                 table.getAccessibleAt(*rc).name)
-        if found != (role, *rc, e.name):
+                 getattr(table.getAccessibleAt(*rc), "name", None))
+        if found != ("push button" if side else "table cell", *rc, e.name):
             wrong.append(f"{e.name}: {found}")
     check(not wrong, f"{len(wrong)} elements with another role, place or name, as {wrong[:2]}")
-    corners = [(0, 0), (0, n + 1), (n + 1, 0), (n + 1, n + 1)]
-    check(len(where) == 4 * n + n * n, f"{len(where)} places for {4 * n + n * n} elements")
-    check(not any(table.getAccessibleAt(*c) for c in corners), "a corner holds an element")
-    check(table.nRows == table.nColumns == n + 2, f"the table is {table.nRows} x {table.nColumns}")
-    print(f"roles: board {board.getRoleName()}, edge {where[(0, 1)].getRoleName()}, cell "
-          f"{where[(1, 1)].getRoleName()}; table {table.nRows} x {table.nColumns}, corners empty")
+    corners = [table.getAccessibleAt(r, c) for r in (0, n + 1) for c in (0, n + 1)]
+    shape = (len(where), table.nRows, table.nColumns, any(corners))
+    check(shape == (4 * n + n * n, n + 2, n + 2, False), f"places, rows, columns, corner: {shape}")
 
     shown = lambda: [rc for rc, e in where.items() if e.name.endswith(": a que")]
     ques = until("the demo showing the ques", lambda: (q := shown()) and len(q) == count and q)
-    probes = 0
+    probes = []
 
     def fire(rc):
-        nonlocal probes
-        probes += 1
-        do(where[rc])
-        outcome = r": probe (\d+), (absorbed|reflected|pair with (.*))$"
-        said = until(f"probe {probes}", lambda: re.search(outcome, where[rc].name))
-        check(said.group(1) == str(probes), f"probe {probes} says {where[rc].name}")
+        probes.append(rc)
+        said = do(where[rc], "Press", f"probe {len(probes)}", lambda: re.search(
+            r": probe (\d+), (absorbed|reflected|pair with (.*))$", where[rc].name))
+        check(said.group(1) == str(len(probes)), f"probe {len(probes)} says {where[rc].name}")
         return said
 
     r, c = min(ques)  # nothing above the topmost que: a probe from the top goes straight in
@@ -152,67 +124,53 @@ def play():
             break
     end = where[(row, 0)]
     other = next(e for e in where.values() if e.name.startswith(said.group(3) + ":"))
-    check(other.name.endswith(f"probe {probes}, pair with left edge, row {row}"), other.name)
-    print("actions: edge", actions(where[(0, c)]), "pair end", actions(end), "cell",
-          actions(where[(1, 1)]))
-    check(actions(where[(0, c)]) == ["Press"] == actions(where[(1, 1)]), "an action too many")
-    check(len(actions(end)) == 2, "a pair's end cannot be held")
-    do(end, actions(end)[1])
-    until("the pair lit up", lambda: (end.name + other.name).count(", lit up") == 2)
-    do(end)
-    until("the pair let go", lambda: "lit up" not in end.name + other.name)
+    check(other.name.endswith(f"probe {len(probes)}, pair with left edge, row {row}"), other.name)
+    acts = [actions(e) for e in (where[(0, c)], where[(1, 1)], end)]
+    check(acts[:2] == [["Press"]] * 2 and len(acts[2]) == 2, f"edge, cell, pair's end: {acts}")
+    do(end, acts[2][1], "the pair lit up", lambda: (end.name + other.name).count(", lit up") == 2)
+    do(end, "Press", "the pair let go", lambda: "lit up" not in end.name + other.name)
     check("pair with" in end.name, f"a pair let go: {end.name}")
-    do(where[ques[0]])
-    until("a mark by its action", lambda: where[ques[0]].name.endswith(": marked"))
+    que = where[ques[0]]
+    do(que, "Press", "a mark by its action", lambda: que.name.endswith(": marked"))
     spot = next(e for e in where.values() if e.name.endswith("unmarked"))
     x, y, w, h = spot.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"],
-                   check=True)
+    run("xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1")
     until("a mark by the mouse inside the cell's extents", lambda: spot.name.endswith(": marked"))
 
-    pause = find(app, named("push button", "Pause"))
-    do(pause)
-    until("the game paused", lambda: pause.name == "Resume")
+    do(pause, "Press", "the game paused", lambda: pause.name == "Resume")
     check(board.childCount == 0, f"paused, the board exposes {board.childCount} elements")
-    do(pause)
-    until("the game resumed", lambda: board.childCount == 4 * n + n * n)
-
-    bonus, values, begun = find(app, named("text", "Time Bonus")), set(), time.monotonic()
+    do(pause, "Press", "the game resumed",
+       lambda: pause.name == "Pause" and board.childCount == 4 * n + n * n)
+    while GLib.MainContext.default().iteration(False):  # what the resume told, before the clock
+        pass
+    values, begun = set(), time.monotonic()
     del events[:]
     while (spent := time.monotonic() - begun) < 3:
         values.add(text(bonus))
         GLib.MainContext.default().iteration(False)
     told = sum(e == ("object:text-changed:insert", "text", "Time Bonus") for e in events)
     others = [e for e in events if e[1:] != ("text", "Time Bonus")]
-    print(f"running clock, {spent:.1f} s: Time Bonus {len(events) - len(others)} events, {told} "
-          f"changes told, {len(values)} values read; others {len(others)} {others[:3]}")
-    check(told <= int(spent) + 2 and told < len(values), "the Time Bonus tells every tick")
-    check(not others, "other controls tell the clock's ticks")
+    check(told <= int(spent) + 2 and told < len(values),
+          f"the Time Bonus told {told} changes of {len(values)} values read in {spent:.1f} s")
+    check(not others, f"other controls tell the clock's ticks: {others[:3]}")
 
-    bar = find(app, named("scroll bar", "Grid Size"))
-    do(bar, "SetFocus")
-    until("the focus on the Grid Size bar", lambda: has(bar, pyatspi.STATE_FOCUSED))
+    do(bar, "SetFocus", "the focus on the Grid Size bar", lambda: has(bar, "FOCUSED"))
     del events[:]
-    key("shift+Tab")
-    until("the board focused", lambda: has(board, pyatspi.STATE_FOCUSED))
-    key("Tab")  # the bar's focus event closes what tabbing into the board told
+    run("xdotool", "key", "shift+Tab")
+    until("the board focused", lambda: has(board, "FOCUSED"))
+    run("xdotool", "key", "Tab")  # the bar's focus event closes what tabbing into the board told
     back = ("focus:", "scroll bar", "Grid Size")
     until("the focus back on the bar", lambda: back in events)
     told = [e[2] for e in events[:events.index(back)] if e[0] == "focus:"]
-    print("tabbing into the board, focus events name:", told)
-    check(told[-1:] == [spot.name], "the last focus event names another than the cursor's element")
+    check(told[-1:] == [spot.name], f"tabbing into the board told {told}, not the cursor's element")
 
-    do(find(app, named("push button", "Finished")))
-    print("result:", until("the result box", result).name)
-    check(result().name == f"You hit 1 of {count} with {probes} probes.", "another game's result")
-    do(find(app, named("push button", "OK")))
-    until("the result box gone", lambda: not result())
-
-    do(start, "SetFocus")
-    until("the focus on Start", lambda: has(start, pyatspi.STATE_FOCUSED))
-    key("space", "space")
+    said = do(get("push button", "Finished"), "Press", "the result box", result).name
+    check(said == f"You hit 1 of {count} with {len(probes)} probes.", f"another result: {said}")
+    do(get("push button", "OK"), "Press", "the result box gone", lambda: not result())
+    do(start, "SetFocus", "the focus on Start", lambda: has(start, "FOCUSED"))
+    run("xdotool", "key", "space", "space")
     edges = [e for rc, e in where.items() if 0 in rc or n + 1 in rc]
-    acted = lambda: not has(start, pyatspi.STATE_ENABLED) and (
+    acted = lambda: not has(start, "ENABLED") and (
         any(e.name.endswith(": marked") for e in where.values()) or
         {re.sub(r".*: (probe \d+)?.*", r"\1", e.name) for e in edges} == {"", "probe 1"})
     ended = until("the second Space", lambda: "finished" if result() else acted() and "played")
@@ -226,6 +184,5 @@ finally:
     for p in reversed(started):
         p.terminate()
         p.wait()
-    shutil.rmtree(tmp)
 print(f"{len(failures)} failed" if failures else "every screen reader check passed")
 sys.exit(1 if failures else 0)
