@@ -159,6 +159,7 @@ TEST_F(Play, FinishScoresTheDesignsExamples) {
       {{{2, 2}, {2, 6}, {6, 2}, {4, 4}}, 3, 510, "You hit 3 of 4 with 9 probes."},
       {{{2, 2}, {2, 6}, {6, 2}, {6, 6}}, 4, 810, "You hit 4 of 4 with 9 probes."},
       {{{4, 4}}, 0, 0, "You hit 0 of 4 with 9 probes."},
+      {{{2, 2}, {2, 6}}, 2, 410, "You hit 2 of 4 with 9 probes."},  // every mark right, ques left
   };
   for (const Case& c : cases) {      // one after the other, as a player plays them
     G.Panel.PendingMessage.reset();  // the last result box shown
@@ -177,7 +178,8 @@ TEST_F(Play, FinishScoresTheDesignsExamples) {
     EXPECT_EQ(G.Panel.TxtScore2, Decimal(c.Skill));
     EXPECT_EQ(G.Panel.PendingMessage.value_or(""), c.Message);
     EXPECT_EQ(G.Board.Images[ImageAt(G.S, 6, 6)].Strip, c.Hits == 4 ? Clip::Mark : Clip::Glow);
-    EXPECT_EQ(G.Board.Images[ImageAt(G.S, 4, 4)].Strip, c.Hits == 4 ? Clip::Board : Clip::Wrong);
+    EXPECT_EQ(G.Board.Images[ImageAt(G.S, 4, 4)].Strip,
+              std::ranges::count(c.Marks, std::pair{4, 4}) ? Clip::Wrong : Clip::Board);
   }
 }
 
