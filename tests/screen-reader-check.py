@@ -53,6 +53,19 @@ def find(root, test):
             return got
 
 
+def walk(o):  # every object but the board's elements and the menus' items
+    yield o
+    for c in o if o.getRoleName() not in ("table", "menu bar") else ():
+        if c:
+            yield from walk(c)
+
+
+# What a screen reader reads of the panel's controls, role by role.
+PANEL = {"check box": "Adjacency, Audio Mute, Demo Mode", "push button": "Finished, Pause, Start",
+         "scroll bar": "Grid Size, Queue Count",
+         "text": "Grid Size, Mark Count, Queue Count, Skill Bonus, Time Bonus"}
+
+
 def heard(e):
     try:
         events.append((e.type, e.source.getRoleName(), e.source.name))
@@ -86,6 +99,9 @@ def play():
         ("table", "Board"), ("push button", "Start"), ("check box", "Demo Mode"),
         ("push button", "Pause"), ("text", "Time Bonus"), ("scroll bar", "Grid Size")))
     until("the board built", lambda: has(start, "ENABLED"))
+    panel = sorted((o.getRoleName(), o.name) for o in walk(app) if o.getRoleName() in PANEL)
+    read = {role: ", ".join(name for r, name in panel if r == role) for role in PANEL}
+    check(read == PANEL, f"the panel reads {read}")
     check(board.childCount == 0, f"under the cover, the board exposes {board.childCount} elements")
     # Toggled, not set: the game must hear it, or its next update turns the box back.
     do(demo, "Toggle", "Demo Mode on", lambda: has(demo, "CHECKED"))
