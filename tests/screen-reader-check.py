@@ -148,7 +148,7 @@ def play():
     check("pair with" in end.name, f"a pair let go: {end.name}")
     que = where[ques[0]]
     do(que, "Press", "a mark by its action", lambda: que.name.endswith(": marked"))
-    spot = next(e for e in where.values() if e.name.endswith("unmarked"))
+    (r, c), spot = next((rc, e) for rc, e in where.items() if e.name.endswith("unmarked"))
     x, y, w, h = spot.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     run("xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1")
     until("a mark by the mouse inside the cell's extents", lambda: spot.name.endswith(": marked"))
@@ -174,11 +174,12 @@ def play():
     del events[:]
     run("xdotool", "key", "shift+Tab")
     until("the board focused", lambda: has(board, "FOCUSED"))
-    run("xdotool", "key", "Tab")  # the bar's focus event closes what tabbing into the board told
+    run("xdotool", "key", "Down", "Tab")  # the bar's focus event closes what the board told
     back = ("focus:", "scroll bar", "Grid Size")
     until("the focus back on the bar", lambda: back in events)
     told = [e[2] for e in events[:events.index(back)] if e[0] == "focus:"]
-    check(told[-1:] == [spot.name], f"tabbing into the board told {told}, not the cursor's element")
+    below = where[(r + 1, c)].name
+    check(told[-2:] == [spot.name, below], f"tabbing into the board and Down told {told}")
 
     said = do(get("push button", "Finished"), "Press", "the result box", result).name
     check(said == f"You hit 1 of {count} with {len(probes)} probes.", f"another result: {said}")
