@@ -9,7 +9,7 @@ if "VEXLAR_SESSION_BUS" not in os.environ:  # a session bus of its own, ended wi
 from gi.repository import GLib
 
 log = tempfile.TemporaryFile("w+")  # the game's output, shown if it ends
-started, events, failures = [], [], []
+started, events, failures, bonus_told = [], [], [], []
 
 
 def spawn(*cmd, out=subprocess.DEVNULL, **env):
@@ -69,6 +69,8 @@ PANEL = {"check box": "Adjacency, Audio Mute, Demo Mode", "push button": "Finish
 def heard(e):
     try:
         events.append((e.type, e.source.getRoleName(), e.source.name))
+        if e.type == "object:text-changed:insert" and e.source.name == "Time Bonus":
+            bonus_told.append(e.any_data)
     except GLib.Error:
         events.append((e.type, "gone", ""))
 
@@ -85,7 +87,8 @@ def play():
     pyatspi.Registry.registerEventListener(heard, "object:", "focus:")
     app = until("the game on the accessibility bus", lambda: next(
         (a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id() == game.pid), None))
-    get = lambda role, name: find(app, lambda o: o.getRoleName() == role and o.name == name)
+    get = lambda role, name: until(f"the {role} {name}", lambda: find(
+        app, lambda o: o.getRoleName() == role and o.name == name))
     has = lambda o, state: o.getState().contains(getattr(pyatspi, "STATE_" + state))
     actions = lambda o: [o.queryAction().getName(i) for i in range(o.queryAction().nActions)]
     text = lambda o: o.queryText().getText(0, -1)
@@ -183,6 +186,8 @@ def play():
 
     said = do(get("push button", "Finished"), "Press", "the result box", result).name
     check(said == f"You hit 1 of {count} with {len(probes)} probes.", f"another result: {said}")
+    until("the Time Bonus where the clock stopped, told", lambda: bonus_told[-1:] == [text(bonus)],
+          limit=30)
     do(get("push button", "OK"), "Press", "the result box gone", lambda: not result())
     do(start, "SetFocus", "the focus on Start", lambda: has(start, "FOCUSED"))
     run("xdotool", "key", "space", "space")
