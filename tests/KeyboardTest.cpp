@@ -102,7 +102,10 @@ class KeyboardTest : public QObject {
     QCOMPARE(colour(Side::Bottom), ColourHighlight);
     QTest::keyRelease(w->Board, Qt::Key_Space);
     QCOMPARE(colour(Side::Bottom), ColourPair);
-    for (Qt::Key k : {Qt::Key_Down, Qt::Key_Space, Qt::Key_Space}) Key(k);  // marked, unmarked
+    for (Qt::Key k : {Qt::Key_Down, Qt::Key_Enter}) Key(k);  // the keypad's Enter marks
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
+    QApplication::sendEvent(w->Board, &held);  // a held key's repeats do nothing more
+    Key(Qt::Key_Space);                        // unmarked
     QCOMPARE(game.S.MarkCount, std::int16_t{0});
     Key(Qt::Key_Space);
     QCOMPARE(game.S.MarkCount, std::int16_t{1});
