@@ -66,8 +66,12 @@ class KeyboardTest : public QObject {
     QVERIFY(TabTo(w->VScroll1));
     Key(Qt::Key_Up);  // up raises, as the up arrow does
     QCOMPARE(w->TxtGridSize->text(), QString("15"));
-    Key(Qt::Key_End);  // the bottom of the bar: the smallest board
-    QCOMPARE(w->TxtGridSize->text(), QString("8"));
+    // Page Up raises as Up does; Home is the top of the bar, End the bottom: the smallest board.
+    for (auto [k, size] :
+         {std::pair{Qt::Key_PageUp, "16"}, {Qt::Key_Home, "25"}, {Qt::Key_End, "8"}}) {
+      Key(k);
+      QCOMPARE(w->TxtGridSize->text(), QString(size));
+    }
     Click(w->TxtScore2);  // a score box hands the focus on
     QTRY_COMPARE(QApplication::focusWidget(), w->CmdStart);
     // Start hands it to the board's first edge button, so a second quick Space probes there.
