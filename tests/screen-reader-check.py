@@ -45,19 +45,15 @@ def check(ok, message):
         print("FAIL:", message)
 
 
-def find(root, test):
-    if test(root):
-        return root
-    for c in root if root.getRoleName() != "table" else ():
-        if c and (got := find(c, test)):
-            return got
-
-
 def walk(o):  # every object but the board's elements and the menus' items
     yield o
     for c in o if o.getRoleName() not in ("table", "menu bar") else ():
         if c:
             yield from walk(c)
+
+
+def find(root, test):
+    return next((o for o in walk(root) if test(o)), None)
 
 
 # What a screen reader reads of the panel's controls, role by role.
