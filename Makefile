@@ -13,8 +13,9 @@ build: deps
 run: build
 	build/ui/vexlar
 
+# One compile per batch of sources: a fresh build parses the Qt headers a few times, not once a file.
 test: deps
-	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DVEXLAR_SANITIZE=ON
+	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DVEXLAR_SANITIZE=ON -DCMAKE_UNITY_BUILD=ON
 	cmake --build build-test -j $(JOBS)
 	cd build-test && ctest --output-on-failure -j $(JOBS)
 
