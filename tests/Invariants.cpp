@@ -95,6 +95,8 @@ void CheckBoard(const Game& g, Phase ph, bool board, Checks& c) {
     ques += r.Que ? 1 : 0;
     if (!board) continue;
     const int y = k / (edge + 1), x = k % (edge + 1);
+    const Rect place{s.CellWidth * x + s.BoardLeft + 1, s.CellHeight * y + s.BoardTop + 1,
+                     s.CellWidth, s.CellHeight};
     if (k >= s.PosCount) {
       c(!r.Que && !r.IsButton && !r.Probed && r.Partner == 0, "record ", k, " off the board");
     } else if (y == 0 || x == 0 || y == edge || x == edge) {
@@ -108,6 +110,7 @@ void CheckBoard(const Game& g, Phase ph, bool board, Checks& c) {
       const bool partner = linked && o.IsButton && o.Probed && o.Partner == k && o.But >= 0 &&
                            o.But < ButtonCapacity && g.Board.Buttons[o.But].Caption == v.Caption;
       c(r.Row == y && r.Col == x && r.IsButton && r.But == but && !r.Que && v.Visible == !corner &&
+            v.Place == place &&
             (r.Probed ? (pair || single) && !corner && n >= 1 && n <= s.ProbeCount &&
                             (pair ? partner : r.Partner == 0)
                       : r.Partner == 0 && v.Caption.empty() && v.BackColour == ColourUntouched),
@@ -128,8 +131,9 @@ void CheckBoard(const Game& g, Phase ph, bool board, Checks& c) {
           : v.Strip == Clip::Trail ? v.Frame >= 2 && v.Frame <= 23 && !r.Que && shown
                                    : false;
       c(r.Row == y && r.Col == x && !r.IsButton && r.Box == box && !r.Probed && !r.Partner &&
-            (r.Que != 0) == que[box] && v.Visible && (s.QueCount == 0 || picture),
-        "cell record ", k, r.Que ? " (que" : " (", mark ? ", marked)" : ")", " or its ImgBox(", box,
+            (r.Que != 0) == que[box] && v.Visible && v.Place == place &&
+            (s.QueCount == 0 || picture),
+        "cell record ", k, r.Que ? " (a que)" : "", mark ? " (marked)" : "", " or its ImgBox(", box,
         ") showing frame ", v.Frame, " of strip ", int(v.Strip), " in phase ", int(ph));
       ++box;
     }
