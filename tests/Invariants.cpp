@@ -1,6 +1,5 @@
 #include "Invariants.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <sstream>
@@ -9,15 +8,12 @@ namespace vexlar::test {
 
 namespace {
 
-// Collects the failed checks; the test is inlined, the message only built when it fails.
+// Collects the failed checks; a message is only built for a check that fails.
 struct Checks {
   std::vector<std::string> Out;
   template <typename... A>
-  [[gnu::always_inline]] void operator()(bool ok, const A&... what) {
-    if (!ok) Fail(what...);
-  }
-  template <typename... A>
-  [[gnu::noinline]] void Fail(const A&... what) {
+  void operator()(bool ok, const A&... what) {
+    if (ok) return;
     std::ostringstream o;
     (o << ... << what);
     Out.push_back(o.str());
@@ -57,48 +53,38 @@ void CheckPanel(const Game& g, Phase ph, bool inHandler, Checks& c) {
         p.TxtQues == Decimal(p.VScroll2),
     "bars ", p.VScroll1, "/", p.VScroll2, " show ", p.TxtGridSize, "/", p.TxtQues);
   c(p.TxtMarks == Decimal(s.MarkCount), "TxtMarks ", p.TxtMarks, " with ", s.MarkCount, " marks");
-  const bool played = s.QueCount != 0;
   // The box shows a bonus the clock ticked to, "000000" before and once it is spent.
-  c(p.TxtScore == "000000" || PlainNumber(p.TxtScore) > 0, "TimeBonus ", s.TimeBonus, " shows ",
-    p.TxtScore);
+  c(p.TxtScore == "000000" || PlainNumber(p.TxtScore) > 0, "TxtScore ", p.TxtScore);
   if (ph == Phase::Finished && s.RevealDone)
     c(p.TxtScore2 == Decimal(s.SkillBonus) && s.HitCount >= 0 && s.HitCount <= s.QueCount,
       "TxtScore2 ", p.TxtScore2, " for SkillBonus ", s.SkillBonus, ", ", s.HitCount, " hits");
   else
     c(s.HitCount == 0 && s.SkillBonus == 0 && p.TxtScore2 == "000000" &&
-          (played || (s.TimeBonus == 0 && s.ResultText.empty())),
+          (s.QueCount != 0 || (s.TimeBonus == 0 && s.ResultText.empty())),
       "a score before its time: ", s.HitCount, " hits, skill ", s.SkillBonus);
 }
 
-// Reads the mark list into marked; true when every listed que is a distinct cell with its flag.
-bool CheckLists(const GameState& s, bool board, std::array<bool, ImageCapacity>& marked,
-                Checks& c) {
+// The lists, then one pass over all records: their flags, the mark-flag rule, the board the
+// geometry describes, the probes its edge buttons show and what its cell images show.
+void CheckBoard(const Game& g, Phase ph, bool board, Checks& c) {
+  const GameState& s = g.S;
   c(s.QueCount == 0 || (s.QueCount >= MinQues && s.QueCount <= MaxQues), "QueCount ", s.QueCount);
   c(s.MarkCount >= 0 && s.MarkCount <= s.QueCount, "MarkCount ", s.MarkCount, " of ", s.QueCount);
   c(s.QueList[0] == 0 && s.MarkList[0] == 0, "entry 0 of a list is used");
   const int boxes = board ? s.BoxCount : 0;
-  std::array<bool, ImageCapacity> que{};
-  int listed = 0;
+  std::array<bool, ImageCapacity> que{}, marked{};
   for (int j = 1; j < ListCapacity; ++j) {
     const int q = s.QueList[j], m = s.MarkList[j];
     const bool okQ = j <= s.QueCount ? q >= 0 && q < boxes && !que[q] : q == 0;
     const bool okM = j <= s.MarkCount ? m >= 0 && m < boxes && !marked[m] : m == 0;
     c(okQ && okM, "list entry ", j, ": que ", q, ", mark ", m);
+    if (okQ && j <= s.QueCount) que[q] = true;
     if (okM && j <= s.MarkCount) marked[m] = true;
-    if (!okQ || j > s.QueCount) continue;
-    que[q] = true;
-    listed += s.Cells[s.ImagePos(static_cast<std::int16_t>(q))].Que == True ? 1 : 0;
   }
-  c(listed == s.QueCount, listed, " listed ques of ", s.QueCount, " carry their Que flag");
-  return listed == s.QueCount;
-}
-
-// One pass over all records: flags, the mark-flag rule, and the board the geometry describes.
-void CheckRecords(const Game& g, bool board, const std::array<bool, ImageCapacity>& marked,
-                  Checks& c) {
-  const GameState& s = g.S;
+  const bool shown = ph == Phase::Finished || g.Panel.ChkDemo != 0;  // ques and trails may show
   const int edge = s.GridEdge;
-  int but = 0, box = 0, ques = 0;
+  std::array<int, 4 * MaxGridSize + 1> halves{};  // probe n shows on two ends or one single
+  int but = 0, box = 0, ques = 0, ends = 0;
   for (int k = 0; k < CellCapacity; ++k) {
     const CellRec& r = s.Cells[k];
     const int b = k - s.GridSize - 1;  // the image whose mark flag this record holds
@@ -109,22 +95,46 @@ void CheckRecords(const Game& g, bool board, const std::array<bool, ImageCapacit
     ques += r.Que ? 1 : 0;
     if (!board) continue;
     const int y = k / (edge + 1), x = k % (edge + 1);
-    const bool border = y == 0 || x == 0 || y == edge || x == edge;
     const Rect place{s.CellWidth * x + s.BoardLeft + 1, s.CellHeight * y + s.BoardTop + 1,
                      s.CellWidth, s.CellHeight};
     if (k >= s.PosCount) {
       c(!r.Que && !r.IsButton && !r.Probed && r.Partner == 0, "record ", k, " off the board");
-    } else if (border) {
+    } else if (y == 0 || x == 0 || y == edge || x == edge) {
       const ButtonView& v = g.Board.Buttons[but];
-      c(r.Row == y && r.Col == x && r.IsButton == True && r.But == but && !r.Que &&
-            v.Visible == (y % edge != 0 || x % edge != 0) && v.Place == place,
-        "border record ", k, " or its CmdBut(", but, ")");
+      const bool corner = y % edge == 0 && x % edge == 0;
+      const bool pair = v.BackColour == ColourPair || v.BackColour == ColourHighlight;
+      const bool single = v.BackColour == ColourAbsorbed || v.BackColour == ColourReflected;
+      const int n = PlainNumber(v.Caption);
+      const bool linked = r.Partner > 0 && r.Partner < s.PosCount && r.Partner != k;
+      const CellRec& o = s.Cells[linked ? r.Partner : k];
+      const bool partner = linked && o.IsButton && o.Probed && o.Partner == k && o.But >= 0 &&
+                           o.But < ButtonCapacity && g.Board.Buttons[o.But].Caption == v.Caption;
+      c(r.Row == y && r.Col == x && r.IsButton && r.But == but && !r.Que && v.Visible == !corner &&
+            v.Place == place &&
+            (r.Probed ? (pair || single) && !corner && n >= 1 && n <= s.ProbeCount &&
+                            (pair ? partner : r.Partner == 0)
+                      : r.Partner == 0 && v.Caption.empty() && v.BackColour == ColourUntouched),
+        "border record ", k, " (Probed ", r.Probed, ", Partner ", r.Partner, ") or its CmdBut(",
+        but, ") showing \"", v.Caption, "\" in ", v.BackColour);
       ++but;
+      if (r.Probed && n >= 1 && n < static_cast<int>(halves.size())) halves[n] += pair ? 1 : 2;
+      ends += r.Probed && pair ? 1 : 0;
     } else {
       const ImageView& v = g.Board.Images[box];
+      const bool mark = s.MarkRec(static_cast<std::int16_t>(box)).Marked != 0;
+      const bool cycle = v.Frame >= 0 && v.Frame < 12;
+      const bool picture =
+          v.Strip == Clip::Board   ? v.Frame == box && !mark
+          : v.Strip == Clip::Mark  ? cycle && mark
+          : v.Strip == Clip::Wrong ? cycle && mark && !r.Que && ph == Phase::Finished
+          : v.Strip == Clip::Glow  ? cycle && r.Que && !mark && shown
+          : v.Strip == Clip::Trail ? v.Frame >= 2 && v.Frame <= 23 && !r.Que && shown
+                                   : false;
       c(r.Row == y && r.Col == x && !r.IsButton && r.Box == box && !r.Probed && !r.Partner &&
-            v.Visible && v.Place == place,
-        "cell record ", k, " or its ImgBox(", box, ")");
+            (r.Que != 0) == que[box] && v.Visible && v.Place == place &&
+            (s.QueCount == 0 || picture),
+        "cell record ", k, r.Que ? " (a que)" : "", mark ? " (marked)" : "", " or its ImgBox(", box,
+        ") showing frame ", v.Frame, " of strip ", int(v.Strip), " in phase ", int(ph));
       ++box;
     }
   }
@@ -136,60 +146,15 @@ void CheckRecords(const Game& g, bool board, const std::array<bool, ImageCapacit
   }
   for (int i = board ? s.BoxCount : 0; i < ImageCapacity; ++i)
     c(!g.Board.Images[i].Visible, "ImgBox(", i, ") off the board is shown");
-}
-
-// Probe n shows on one absorbed or reflected button (worth 2) or on both ends of a pair (1 each).
-void CheckProbes(const GameState& s, const BoardModel& board, Checks& c) {
-  std::array<int, 4 * MaxGridSize + 1> shown{};
-  int ends = 0;
-  for (int k = 0; k < s.PosCount; ++k) {
-    const CellRec& r = s.Cells[k];
-    if (!r.IsButton || r.But < 0 || r.But >= ButtonCapacity) continue;
-    const ButtonView& v = board.Buttons[r.But];
-    const bool corner = r.Row % s.GridEdge == 0 && r.Col % s.GridEdge == 0;
-    const bool pair = v.BackColour == ColourPair || v.BackColour == ColourHighlight;
-    const bool single = v.BackColour == ColourAbsorbed || v.BackColour == ColourReflected;
-    const int n = PlainNumber(v.Caption);
-    const bool linked = r.Partner > 0 && r.Partner < s.PosCount && r.Partner != k;
-    const CellRec& o = s.Cells[linked ? r.Partner : k];
-    c(r.Probed ? (pair || single) && !corner && n >= 1 && n <= s.ProbeCount &&
-                     (pair ? linked && o.IsButton && o.Probed && o.Partner == k && o.But >= 0 &&
-                                 o.But < ButtonCapacity && board.Buttons[o.But].Caption == v.Caption
-                           : r.Partner == 0)
-               : r.Partner == 0 && v.Caption.empty() && v.BackColour == ColourUntouched,
-      "CmdBut(", r.But, ") Probed ", r.Probed, " Partner ", r.Partner, " shows \"", v.Caption,
-      "\" in ", v.BackColour);
-    if (r.Probed && n >= 1 && n < static_cast<int>(shown.size())) shown[n] += pair ? 1 : 2;
-    ends += r.Probed && pair ? 1 : 0;
-  }
-  const int probes = s.ProbeCount;
-  c(probes >= 0 && probes <= 4 * s.GridSize && ends == 2 * s.ExitCount &&
-        std::all_of(shown.begin() + 1, shown.end(),
-                    [&, n = 1](int x) mutable { return x == (n++ <= probes ? 2 : 0); }),
-    probes, " probes, ", s.ExitCount, " exits, ", ends, " pair ends shown");
-}
-
-void CheckPictures(const Game& g, Phase ph, Checks& c) {
-  const GameState& s = g.S;
-  const bool shown = ph == Phase::Finished || g.Panel.ChkDemo != 0;  // ques and trails may show
+  if (!board) return;
+  c(s.ProbeCount >= 0 && s.ProbeCount <= 4 * s.GridSize && ends == 2 * s.ExitCount, s.ProbeCount,
+    " probes, ", s.ExitCount, " exits, ", ends, " pair ends shown");
+  for (int n = 1; n < static_cast<int>(halves.size()); ++n)
+    c(halves[n] == (n <= s.ProbeCount ? 2 : 0), "probe ", n, " shows on ", halves[n], "/2 ends");
   c(s.MarkFrame >= 0 && s.MarkFrame < 12 && s.QueFrame >= 0 && s.QueFrame < 12 &&
-        (shown || s.QueFrame == 0) && g.Board.BoardRows == s.GridSize &&
-        g.Board.BoardCols == s.GridSize,
+        (shown || s.QueFrame == 0) &&
+        (s.QueCount == 0 || (g.Board.BoardRows == s.GridSize && g.Board.BoardCols == s.GridSize)),
     "frames ", s.MarkFrame, "/", s.QueFrame, ", board picture ", g.Board.BoardRows, " rows");
-  for (int b = 0; b < s.BoxCount; ++b) {
-    const ImageView& v = g.Board.Images[b];
-    const bool que = s.Cells[s.ImagePos(static_cast<std::int16_t>(b))].Que != 0,
-               mark = s.MarkRec(b).Marked != 0;
-    const bool cycle = v.Frame >= 0 && v.Frame < 12;
-    const bool ok = v.Strip == Clip::Board   ? v.Frame == b && !mark
-                    : v.Strip == Clip::Mark  ? cycle && mark
-                    : v.Strip == Clip::Wrong ? cycle && mark && !que && ph == Phase::Finished
-                    : v.Strip == Clip::Glow
-                        ? cycle && que && !mark && shown
-                        : v.Strip == Clip::Trail && v.Frame >= 2 && v.Frame <= 23 && !que && shown;
-    c(ok, "ImgBox(", b, ") shows frame ", v.Frame, " of strip ", int(v.Strip),
-      que ? " on a que" : "", mark ? ", marked" : "", " in phase ", int(ph));
-  }
 }
 
 }  // namespace
@@ -204,7 +169,6 @@ Phase PhaseOf(const Game& g) {
 std::vector<std::string> CheckInvariants(const Game& g, bool inHandler) {
   Checks c;
   const GameState& s = g.S;
-  const Phase ph = PhaseOf(g);
   const int e = s.GridEdge;  // before the first Start the built board has side 25, no GridSpan
   const bool board = s.BoardBuilt && s.GridSize >= MinGridSize && s.GridSize <= MaxGridSize &&
                      e == s.GridSize + 1 && s.PosCount == (e + 1) * (e + 1) &&
@@ -214,12 +178,8 @@ std::vector<std::string> CheckInvariants(const Game& g, bool inHandler) {
     ", counts ", s.PosCount, "/", s.ButCount, "/", s.BoxCount);
   for (Flag f : {s.ProbeHit, s.ProbeBusy, s.Paused, s.BoardBuilt, s.RevealDone})
     c(IsFlag(f), "a game flag holds ", f);
-  CheckPanel(g, ph, inHandler, c);
-  std::array<bool, ImageCapacity> marked{};
-  const bool listed = CheckLists(s, board, marked, c);
-  CheckRecords(g, board, marked, c);
-  if (board) CheckProbes(s, g.Board, c);
-  if (board && s.QueCount > 0 && listed) CheckPictures(g, ph, c);
+  CheckPanel(g, PhaseOf(g), inHandler, c);
+  CheckBoard(g, PhaseOf(g), board, c);
   return std::move(c.Out);
 }
 

@@ -3,8 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
-#include <QMenu>
-#include <QMenuBar>
+#include <QMetaEnum>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -89,21 +88,21 @@ class StormTest : public QObject {
   // An event as the report names it, and its delivery: a sanitizer's report names it first.
   using Event = std::pair<QString, std::function<void()>>;
 
+  // A press, the release of a button that is down, a click or a double-click; mostly left.
   Event mouse(int r, QWidget* modal) {
     static const Qt::MouseButton any[] = {Qt::LeftButton, Qt::LeftButton, Qt::LeftButton,
                                           Qt::RightButton, Qt::MiddleButton};
     const Qt::MouseButton b = r < 50 ? any[roll(5)] : Qt::LeftButton;
-    const QString name = b == Qt::LeftButton ? "left" : b == Qt::RightButton ? "right" : "middle";
     const Spot s = pick(modal);
-    if ((held_ & b) || r < 42) {  // a button already down goes up
-      const QEvent::Type type = held_ & b ? QEvent::MouseButtonRelease : QEvent::MouseButtonPress;
-      const char* what = type == QEvent::MouseButtonPress ? "press" : "release";
-      return {QString("%1 %2 on %3").arg(what, name, s.What), [=, this] { send(type, b, s); }};
-    }
-    const bool twice = r < 55 && r >= 50;
-    n_["double-clicks"] += twice;
-    return {QString("%1 %2 on %3").arg(twice ? "double-click" : "click", name, s.What), [=, this] {
-              for (int n = 0; n < (twice ? 2 : 1); ++n)  // the second press makes a double-click
+    const int clicks = (held_ & b) || r < 42 ? 0 : r >= 50 && r < 55 ? 2 : 1;
+    const auto type = held_ & b ? QEvent::MouseButtonRelease : QEvent::MouseButtonPress;
+    static const char* const how[] = {"press", "click", "double-click"};
+    n_["double-clicks"] += clicks == 2;
+    const char* name = QMetaEnum::fromType<Qt::MouseButtons>().valueToKey(b);
+    return {QString("%1 %2 on %3").arg(held_ & b ? "release" : how[clicks], name, s.What),
+            [=, this] {
+              if (clicks == 0) send(type, b, s);
+              for (int n = 0; n < clicks; ++n)  // the second press makes a double-click
                 send(QEvent::MouseButtonPress, b, s), send(QEvent::MouseButtonRelease, b, s);
             }};
   }
@@ -141,15 +140,11 @@ class StormTest : public QObject {
     if (!modal && !QApplication::activeWindow()) w_->window()->activateWindow();
     if (!failure_.isEmpty() || n_["events"] == EventCount) return closer_.start();
     const int r = roll(100);
-    if (r < 5) {  // a pause that lets the 50 ms timers tick
-      ++n_["waits"];
+    if (r < 5)  // a pause that lets the 50 ms timers tick
       return QTimer::singleShot(10 + roll(30), Qt::PreciseTimer, this, &StormTest::tick);
-    }
     // Armed first: the event may run a handler's event pump or a modal window's loop.
     QTimer::singleShot(0, this, &StormTest::tick);
     Game& g = w_->game();
-    static const char* const phases[] = {"loaded", "idle", "running", "paused", "finished"};
-    ++n_[std::string("events in ") + phases[int(test::PhaseOf(g))]];
     const Event about{"Help > About", [this] {  // queued: the menu runs it from the event loop
                         aboutAsked_ = QMetaObject::invokeMethod(about_, &QAction::trigger,
                                                                 Qt::QueuedConnection);
@@ -162,14 +157,13 @@ class StormTest : public QObject {
     if (recent_.size() > 12) recent_.removeFirst();
     deliver();
 
+    static const char* const phases[] = {"loaded", "idle", "running", "paused", "finished"};
     const Phase now = test::PhaseOf(g), was = std::exchange(last_, now);  // the last one seen
+    ++n_[std::string("events in ") + phases[int(now)]];
+    if (now != was) ++n_[std::string(phases[int(was)]) + " to " + phases[int(now)]];
+    if (now == Phase::Running && now != was) sizes_.insert(g.S.GridSize);
     if (modal && !modal->isVisible())
       ++n_[qobject_cast<frmSplash*>(modal) ? "about windows closed" : "result boxes closed"];
-    if (now == Phase::Running && (was == Phase::Idle || was == Phase::Finished))
-      ++n_["games"], sizes_.insert(g.S.GridSize);
-    n_["pauses"] += now == Phase::Paused && was == Phase::Running;
-    n_["finishes"] += now == Phase::Finished && was == Phase::Running;
-    n_["events in a handler's pump"] += pump_.Depth > 0;
     const std::vector<std::string> broken = test::CheckInvariants(g, pump_.Depth > 0);
     if (broken.empty() || !failure_.isEmpty()) return;
     failure_ = QString("seed %1, event %2\nbroke:\n").arg(seed_).arg(event);
@@ -204,8 +198,7 @@ void StormTest::randomInputKeepsEveryInvariant() {
   pump_.Inner = w_;
   w_->game().Pump = &pump_;
   w_->game().TimeOfDay = [this] { return float(roll(86400)); };  // placements follow the seed
-  for (QAction* menu : main.menuBar()->actions())
-    for (QAction* a : menu->menu()->actions()) about_ = a->text() == "&About" ? a : about_;
+  for (QAction* a : main.findChildren<QAction*>()) about_ = a->text() == "&About" ? a : about_;
   QVERIFY(about_);
   // Start and Finish more often than Pause, so that games end about as often as they stop.
   panel_ = {{w_->CmdStart, "CmdStart"},   {w_->CmdStart, "CmdStart"},   {w_->CmdStart, "CmdStart"},
@@ -228,9 +221,9 @@ void StormTest::randomInputKeepsEveryInvariant() {
   std::printf("%zu board sizes\n", sizes_.size());
   QCOMPARE(n_["events"], EventCount);
   QVERIFY(sizes_.size() >= 3 && n_["events in idle"] > 0);  // idle comes once, before a game
-  for (const char* what :
-       {"games", "pauses", "finishes", "about windows closed", "result boxes closed",
-        "events in running", "events in paused", "events in finished", "double-clicks", "keys"})
+  for (const char* what : {"finished to running", "running to paused", "running to finished",
+                           "about windows closed", "result boxes closed", "events in running",
+                           "events in paused", "events in finished", "double-clicks", "keys"})
     QVERIFY2(n_[what] >= 5, what);
 }
 
