@@ -1,5 +1,5 @@
 // Tracing: the edge cases of the rule and the trails a player sees on worked examples, paths
-// that run both ways; firing with its captions, colours and counters; the pair highlight.
+// that run both ways; firing with its captions, colours and counters, and the pair highlight.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -71,7 +71,7 @@ TEST(Trails, TheEdgesOfTheRuleTurnsUTurnsAndPathsThatComeBack) {
       EXPECT_EQ(image(row, col).Frame, frame) << "cell " << row << "," << col;
     if (path.Ends[0] || path.Ends[1]) {
       EXPECT_EQ(end, g.S.Pos(std::int16_t(path.Ends[0]), std::int16_t(path.Ends[1])));
-      EXPECT_EQ(g.S.ProbeHit, path.Hit);
+      EXPECT_EQ(g.S.ProbeHit != 0, path.Hit);
     }
   }
 }
@@ -92,7 +92,7 @@ TEST_F(Play, TracingPathsRunBothWays) {
   }
 }
 
-TEST_F(Play, FiringOutcomesCaptionsColoursAndCounters) {
+TEST_F(Play, FiringOutcomesCaptionsColoursCountersAndThePairHighlight) {
   Start(8, 4);
   PutQues(G, {"........", "....Q...", "..Q.....", "........", "........", "Q......."});
   GameState& s = G.S;
@@ -119,35 +119,29 @@ TEST_F(Play, FiringOutcomesCaptionsColoursAndCounters) {
   for (std::int16_t used : {foot, absorbed, reflected}) G.EdgeButtonClick(used);
   EXPECT_EQ(s.ProbeCount, 3);
   EXPECT_EQ(b.Buttons[through].BackColour, ColourPair);
-  // A click that arrives while a probe pumps events is dropped.
+  // Pressing a pair end lights the other with a flash each; pressing it, lit and intact, the
+  // flash again; its click paints both back. An unused button's press does nothing at all.
+  Rec.Log.clear();
+  G.EdgeButtonPress(through);
+  EXPECT_EQ(b.Buttons[foot].BackColour, ColourHighlight);
+  EXPECT_EQ((std::vector<std::string>{"play flash", "play flash"}), Rec.Log);
+  G.EdgeButtonPress(foot);
+  EXPECT_EQ(Rec.Log.size(), 3u);
+  G.EdgeButtonClick(foot);
+  EXPECT_EQ(b.Buttons[through].BackColour, ColourPair);
+  G.EdgeButtonPress(Edge(s, Side::Top, 3));
+  EXPECT_EQ(Rec.Log.size(), 3u);
+  // A click that arrives while a probe pumps events is dropped; a press turns only the pressed
+  // end and clears the busy flag.
   Rec.OnPump = [&] { G.EdgeButtonClick(Edge(s, Side::Top, 7)); };
   G.EdgeButtonClick(Edge(s, Side::Top, 6));
   EXPECT_EQ(s.ProbeCount, 4);
   EXPECT_EQ(b.Buttons[Edge(s, Side::Top, 7)].Caption, "");
-}
-
-TEST_F(Play, PairHighlightPressLightsBothEndsAndTheClickPaintsThemBack) {
-  Start(8, 4);
-  PutQues(G, {});
-  const GameState& s = G.S;
-  const std::int16_t top = Edge(s, Side::Top, 1), foot = Edge(s, Side::Bottom, 1);
-  G.EdgeButtonClick(top);
-  Rec.Log.clear();
-  G.EdgeButtonPress(top);
-  EXPECT_EQ(G.Board.Buttons[foot].BackColour, ColourHighlight);
-  EXPECT_EQ((std::vector<std::string>{"play flash", "play flash"}), Rec.Log);
-  G.EdgeButtonPress(foot);  // yellow and intact: the flash again
-  EXPECT_EQ(Rec.Log.size(), 3u);
-  G.EdgeButtonClick(foot);
-  EXPECT_EQ(G.Board.Buttons[top].BackColour, ColourPair);
-  G.EdgeButtonPress(Edge(s, Side::Top, 3));  // unused: nothing at all
-  EXPECT_EQ(Rec.Log.size(), 3u);
-  // A press while a probe pumps events turns only the pressed end and clears the busy flag.
   Rec.OnPump = [&] {
-    G.EdgeButtonPress(top);
-    EXPECT_FALSE(G.S.ProbeBusy);
+    G.EdgeButtonPress(through);
+    EXPECT_FALSE(s.ProbeBusy);
   };
   G.EdgeButtonClick(Edge(s, Side::Top, 2));
-  EXPECT_EQ(G.Board.Buttons[top].BackColour, ColourHighlight);
-  EXPECT_EQ(G.Board.Buttons[foot].BackColour, ColourPair);
+  EXPECT_EQ(b.Buttons[through].BackColour, ColourHighlight);
+  EXPECT_EQ(b.Buttons[foot].BackColour, ColourPair);
 }
