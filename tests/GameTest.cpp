@@ -199,7 +199,7 @@ TEST_F(Play, SettingsQueBarHeldAtTheBoardSideAndMuteSetsEveryVolume) {
   for (int v : Rec.Volumes) EXPECT_EQ(v, 0);
 }
 
-TEST(Panel, TextRoundingStripsAndTheSlideBesideTheBoard) {
+TEST(Panel, TextRoundingStripsAndTheWindowsPlaces) {
   EXPECT_EQ(LeadingNumber("12abc"), 12);
   EXPECT_EQ(LeadingNumber("abc"), 0);
   EXPECT_EQ(Decimal(-42), "-42");
@@ -207,12 +207,6 @@ TEST(Panel, TextRoundingStripsAndTheSlideBesideTheBoard) {
   EXPECT_EQ(RoundEven(-2.5), -2);
   EXPECT_EQ((PictureStrip{200, 150, 3, 4}.Frame(5)), (Rect{50, 50, 50, 50}));
   EXPECT_EQ((PictureStrip{300, 300, 14, 14}.Frame(195)), (Rect{273, 273, 21, 21}));
-  // A window 7350 twips high: TxtScore, VScroll1 and CmdStart slide with CtrlBoxBack to 7280.
-  std::vector<DesignPlace> p = {
-      {7425, 510, 1170, 315}, {8445, 3015, 210, 435}, {7380, 2445, 1290, 405}, CtrlBoxBackPlace};
-  LayoutPanel(p, PanelLeftFor(7350));
-  EXPECT_EQ(std::vector<float>({p[0].Left, p[1].Left, p[2].Left, p[3].Left}),
-            std::vector<float>({7415, 8435, 7370, 7280}));
   // Wide windows keep the rule, with the frame of a maximized child; narrow ones fit the width.
   EXPECT_EQ(LayoutWindow(1920, 1042).PanelLeftTwips, (1042 + 26) * 15 - 70);
   EXPECT_EQ(LayoutWindow(1080, 1882).BoardHeight, 956);  // the panel then ends at pixel 1076
