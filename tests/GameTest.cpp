@@ -8,6 +8,7 @@
 #include "PanelLayout.h"
 #include "PictureStrip.h"
 #include "Play.h"
+#include "Probe.h"
 #include "QueControl.h"
 
 using namespace vexlar;
@@ -49,7 +50,9 @@ TEST_F(Play, BoardNumberingOfTheDesignsExampleAndTheFirstBuild) {
   EXPECT_EQ(s.ProbeCount, 1);
 }
 
-TEST_F(Play, PlacementDistinctCellsApartUnlessAdjacencyAndEveryRowReached) {
+// Random boards: ques on distinct cells, apart unless adjacency is on, in every row; and each
+// probe that comes out elsewhere comes back in from there to where it went in.
+TEST_F(Play, PlacementDistinctCellsApartUnlessAdjacencyEveryRowReachedAndPathsRunBothWays) {
   std::set<int> rows;
   for (int round = 0; round < 300; ++round) {
     G.Panel.ChkAdjacency = round % 3 == 0;
@@ -65,6 +68,11 @@ TEST_F(Play, PlacementDistinctCellsApartUnlessAdjacencyAndEveryRowReached) {
       for (int n : {-1, 1, -s.GridSpan, +s.GridSpan})
         ASSERT_FALSE(s.Cells[k + n].Que) << "touching";
     }
+    for (int i = 1; i <= s.GridSize; ++i)
+      for (Side side : {Side::Top, Side::Left}) {
+        const std::int16_t k = EdgePos(s, side, i), r = TraceProbe(G, k);
+        ASSERT_TRUE(s.ProbeHit || r == k || TraceProbe(G, r) == k) << "not reversible";
+      }
     Finish();
   }
   EXPECT_EQ(rows.size(), 8u) << "a row of cells never got a que";
