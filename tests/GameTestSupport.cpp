@@ -1,7 +1,5 @@
 #include "GameTestSupport.h"
 
-#include "GridControl.h"
-
 namespace vexlar::test {
 
 std::string SoundName(SoundKind k) {
@@ -29,16 +27,6 @@ void PutQues(Game& g, const std::vector<std::string>& rows) {
         g.S.Cells[k].Que = True;
         g.S.QueList[++g.S.QueCount] = g.S.Cells[k].Box;
       }
-}
-
-void LayoutDirect(Game& g, int size) {
-  g.S.GridSize = static_cast<std::int16_t>(size);
-  g.S.GridEdge = static_cast<std::int16_t>(size + 1);
-  g.S.GridSpan = static_cast<std::int16_t>(size + 2);
-  g.S.CellWidth = g.S.CellHeight = 20;
-  if (!g.Board.Created) CreateBoard(g, 26);
-  LayoutBoard(g, g.S.GridEdge);
-  for (auto& c : g.S.Cells) c.Que = False;
 }
 
 }  // namespace vexlar::test

@@ -42,7 +42,4 @@ inline std::int16_t ImageAt(const GameState& s, int row, int col) {
 // The list holds them row by row.
 void PutQues(Game& g, const std::vector<std::string>& rows);
 
-// Lays out a board of any side directly, without the settings bars (for small worked examples).
-void LayoutDirect(Game& g, int size);
-
 }  // namespace vexlar::test

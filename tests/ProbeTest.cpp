@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "GridControl.h"
 #include "Play.h"
 #include "Probe.h"
 
@@ -58,7 +59,11 @@ TEST(Trails, TheEdgesOfTheRuleTurnsUTurnsAndPathsThatComeBack) {
     SCOPED_TRACE(testing::Message() << "from side " << int(path.From) << " at " << path.At);
     Recorder rec;
     Game g{&rec, &rec};
-    LayoutDirect(g, path.Size);
+    g.S.GridSize = static_cast<std::int16_t>(path.Size);  // below the bars' least, so laid directly
+    g.S.GridEdge = static_cast<std::int16_t>(path.Size + 1);
+    g.S.GridSpan = static_cast<std::int16_t>(path.Size + 2);
+    CreateBoard(g, 26);
+    LayoutBoard(g, g.S.GridEdge);
     g.Panel.ChkDemo = path.Demo;
     PutQues(g, path.Ques);
     const auto image = [&](int row, int col) -> ImageView& {
