@@ -1,7 +1,5 @@
 #include "GameTestSupport.h"
 
-#include "GridControl.h"
-
 namespace vexlar::test {
 
 std::string SoundName(SoundKind k) {
@@ -17,34 +15,18 @@ std::int16_t EdgePos(const GameState& s, Side side, int index) {
                                 : s.Pos(i, e);
 }
 
-void PutQuesAt(Game& g, const std::vector<std::pair<int, int>>& cells) {
+void PutQues(Game& g, const std::vector<std::string>& rows) {
   for (auto& c : g.S.Cells) c.Que = False;
   g.S.QueList.fill(0);
-  g.S.QueCount = static_cast<std::int16_t>(cells.size());
-  for (std::size_t j = 0; j < cells.size(); ++j) {
-    const std::int16_t k = g.S.Pos(static_cast<std::int16_t>(cells[j].first),
-                                   static_cast<std::int16_t>(cells[j].second));
-    g.S.Cells[k].Que = True;
-    g.S.QueList[j + 1] = g.S.Cells[k].Box;
-  }
-}
-
-void PutQues(Game& g, const std::vector<std::string>& rows) {
-  std::vector<std::pair<int, int>> cells;
+  g.S.QueCount = 0;
   for (std::size_t r = 0; r < rows.size(); ++r)
     for (std::size_t c = 0; c < rows[r].size(); ++c)
-      if (rows[r][c] == 'Q') cells.emplace_back(r + 1, c + 1);
-  PutQuesAt(g, cells);
-}
-
-void LayoutDirect(Game& g, int size) {
-  g.S.GridSize = static_cast<std::int16_t>(size);
-  g.S.GridEdge = static_cast<std::int16_t>(size + 1);
-  g.S.GridSpan = static_cast<std::int16_t>(size + 2);
-  g.S.CellWidth = g.S.CellHeight = 20;
-  if (!g.Board.Created) CreateBoard(g, 26);
-  LayoutBoard(g, g.S.GridEdge);
-  for (auto& c : g.S.Cells) c.Que = False;
+      if (rows[r][c] == 'Q') {
+        const std::int16_t k =
+            g.S.Pos(static_cast<std::int16_t>(r + 1), static_cast<std::int16_t>(c + 1));
+        g.S.Cells[k].Que = True;
+        g.S.QueList[++g.S.QueCount] = g.S.Cells[k].Box;
+      }
 }
 
 }  // namespace vexlar::test

@@ -3,7 +3,6 @@
 #include <array>
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "Game.h"
@@ -42,10 +41,5 @@ inline std::int16_t ImageAt(const GameState& s, int row, int col) {
 // Ques drawn as rows of text, row 1 first: 'Q' is a que, any other character a free cell.
 // The list holds them row by row.
 void PutQues(Game& g, const std::vector<std::string>& rows);
-// Ques at (row, column) cells, listed in that order.
-void PutQuesAt(Game& g, const std::vector<std::pair<int, int>>& cells);
-
-// Lays out a board of any side directly, without the settings bars (for small worked examples).
-void LayoutDirect(Game& g, int size);
 
 }  // namespace vexlar::test

@@ -11,25 +11,7 @@
 
 using namespace vexlar;
 
-namespace {
-
-QImage Picture(const QString& file) { return QImage(QString(VEXLAR_ASSET_DIR "/") + file); }
-
-QImage Frame(const QImage& img, const PictureStrip& cut, int f) {
-  const Rect r = cut.Frame(static_cast<std::int16_t>(f));
-  return img.copy(r.Left, r.Top, r.Width, r.Height);
-}
-
-// Adds up f over the pixels of a picture.
-template <typename F>
-double Sum(const QImage& img, F f) {
-  double sum = 0;
-  for (int y = 0; y < img.height(); ++y)
-    for (int x = 0; x < img.width(); ++x) sum += f(img.pixelColor(x, y), x, y);
-  return sum;
-}
-
-}  // namespace
+static QImage Picture(const QString& file) { return QImage(QString(VEXLAR_ASSET_DIR "/") + file); }
 
 // Each picture has its size, and its 2x picture and the one drawn at run time at scale 3, scaled
 // down, show each frame where the 1x picture shows it: every such frame looks most like the 1x
@@ -50,12 +32,16 @@ TEST(Pictures, SizesAndFramesAtEveryScale) {
     for (const QImage& big : {two, three}) {
       const QImage down = big.scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
       for (int a = 0; a < cut.FrameCount(); ++a) {
-        std::map<double, int> byDifference;
+        const Rect at = cut.Frame(static_cast<std::int16_t>(a));
+        std::map<double, int> byDifference;  // the grey difference of each 1x frame, summed
         for (int b = 0; b < cut.FrameCount(); ++b) {
-          const QImage x = Frame(down, cut, a), y = Frame(one, cut, b);
-          byDifference[Sum(x, [&](QColor c, int i, int j) {
-            return std::abs(qGray(c.rgb()) - qGray(y.pixel(i, j)));
-          })] = b;
+          const Rect to = cut.Frame(static_cast<std::int16_t>(b));
+          double sum = 0;
+          for (int y = 0; y < at.Height; ++y)
+            for (int x = 0; x < at.Width; ++x)
+              sum += std::abs(qGray(down.pixel(at.Left + x, at.Top + y)) -
+                              qGray(one.pixel(to.Left + x, to.Top + y)));
+          byDifference[sum] = b;
         }
         EXPECT_EQ(byDifference.begin()->second, a);
       }

@@ -12,7 +12,9 @@ struct Play : ::testing::Test {
   Play() {
     G.TimeOfDay = [] { return 43210.5f; };
     G.LoadWindow();
+    Rec.OnPump = [this] { G.BuildBoardOnce(900, 0, 0); };  // activated again during the build
     G.BuildBoardOnce(625, 10, 10);
+    Rec.OnPump = nullptr;
   }
   // Starts a game with the given settings (ques placed at random).
   void Start(int size, int ques) {

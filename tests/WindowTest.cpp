@@ -83,8 +83,7 @@ class WindowTest : public QObject {
     Click(demo, QPoint(demo->width() - 1, 1));  // all of it clicks: else no tick to measure
     const QRect box(4, (demo->height() - 11) / 2 + 1, 9,
                     9);  // inside the box, ground at its corner
-    for (QWidget* c : {static_cast<QWidget*>(demo), static_cast<QWidget*>(w->TxtGridSize),
-                       static_cast<QWidget*>(w->TxtMarks)}) {
+    for (QWidget* c : QList<QWidget*>{demo, w->TxtGridSize, w->TxtMarks}) {
       const QRect inside = c == demo ? box : c->rect().adjusted(3, 3, -3, -3);
       QVERIFY(MostContrast(c, inside, inside.topLeft()) >= 4.5);
     }
