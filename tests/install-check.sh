@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Installs a build into a scratch root, with cmake --install or, given "deb", from its Debian
-# package, and checks the layout and that the installed game starts with every asset found: no line
-# on standard error. The package must also pass lintian and the desktop and AppStream validators.
-# The cmake install then runs beside missing, then corrupt, assets and without a sound device.
+# Installs a build with cmake --install or, given "deb", from its Debian package (which must pass
+# lintian and the desktop and AppStream validators), checks the layout and runs the game installed:
+# with every asset, then (cmake) beside missing and corrupt ones and without a sound device.
 set -euo pipefail
 build=$1 assets=$2 how=${3:-cmake} root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
@@ -31,9 +30,8 @@ if [ "$how" = deb ]; then
   appstreamcli validate-tree "$root" >"$root/appstream" || { cat "$root/appstream"; exit 1; }
 fi
 
-# Runs the installed game for 3 s through the link on a sound driver: it must find its assets
-# beside the real executable, keep running and say one line on standard error for each problem
-# named, so the count of lines and the problem each names must both match.
+# Runs the game 3 s through the link (its assets beside the real executable) on a sound driver: it
+# must keep running and say one line on standard error for each problem named, and no other.
 said() {
   local what=$1 driver=$2 rc=0 n
   shift 2
@@ -51,8 +49,7 @@ said() {
 
 said "all assets in place" dummy
 [ "$how" = cmake ] || exit 0
-# What the game must have as it starts: every sound and every picture but the desktop's large
-# icon and the optional sharper copies for dense screens.
+# What the game must have: every sound and picture but the large icon and the sharper copies.
 files=()
 for f in "$assets"/*.mp3 "$assets"/*.png; do
   [[ $f == *-256.png || $f == *@2x.png ]] || files+=("${f##*/}")

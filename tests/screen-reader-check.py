@@ -18,8 +18,7 @@ def run(*cmd):
     return subprocess.run(cmd, check=True, capture_output=True, text=True).stdout
 
 
-def until(what, test):
-    # Polls for a state; the limit, 90 s, only ends a hang.
+def until(what, test):  # polls for a state; the limit, 90 s, only ends a hang
     end = time.monotonic() + 90
     while time.monotonic() < end:
         with contextlib.suppress(GLib.Error):
