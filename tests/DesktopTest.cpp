@@ -8,7 +8,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <climits>
 #include <functional>
 
 #include "GameTestSupport.h"
@@ -24,7 +23,6 @@ const QColor Navy(0, 0, 128), Teal(0, 128, 128);
 constexpr int Patience = 30000;  // ms; only ends a wait that never comes, however busy the machine
 
 QRect Global(const QWidget* w, const QRect& r) { return r.translated(w->mapToGlobal(QPoint())); }
-QRect Global(const QWidget* w) { return Global(w, w->rect()); }
 
 // The mouse releases the game has seen, once the test case starts.
 struct : QObject {
@@ -35,16 +33,14 @@ struct : QObject {
   }
 } Releases;
 
-// Clicks with the real pointer, then waits until the game has seen the button go up (a click
-// beside its windows never shows: what it should do is waited for by the caller).
-void Click(QPoint global) {
+// A real click, in the middle unless told where, done once the game has seen the button go up.
+void Click(const QWidget* w, QPoint at = {}) {
+  const QPoint global = w->mapToGlobal(at.isNull() ? w->rect().center() : at);
   const int before = Releases.seen;
   QProcess::execute("xdotool", {"mousemove", QString::number(global.x()),
                                 QString::number(global.y()), "click", "1"});
   if (!QTest::qWaitFor([&] { return Releases.seen > before; }, 5000)) qInfo("a click not seen");
 }
-void Click(const QWidget* w, QPoint local) { Click(w->mapToGlobal(local)); }
-void Click(const QWidget* w) { Click(w, w->rect().center()); }
 
 // A part of a widget is shown whole: on the screen, and clipped by no window or control.
 bool Shown(const QWidget* w, const QRect& r) {
@@ -52,10 +48,9 @@ bool Shown(const QWidget* w, const QRect& r) {
          w->screen()->geometry().contains(Global(w, r));
 }
 
-// The share of a numbered button's height that its digits stand, read from the screen: the dark
-// rows of its middle, clear of the outcome's corners.
+// The share of a button's height its digits stand: dark rows clear of the outcome's corners.
 double DigitShare(const QImage& shot, const QRect& r) {
-  int top = INT_MAX, bottom = -1;
+  int top = r.bottom(), bottom = r.top();  // nothing dark: a share below none
   for (int y = r.top() + r.height() / 5; y <= r.bottom() - r.height() / 5; ++y)
     for (int x = r.left() + r.width() * 3 / 10; x <= r.right() - r.width() * 3 / 10; ++x)
       if (qGray(shot.pixel(x, y)) < 60) top = std::min(top, y), bottom = std::max(bottom, y);
@@ -91,9 +86,7 @@ class DesktopTest : public QObject {
   }
   void cleanup() { program.reset(); }
 
-  // Each board size, set on the bars by the mouse, through the window manager's restore, the
-  // sizes of a snapped and a small window, its maximize, and the game window's own restore and
-  // maximize, in a running game and during the reveal.
+  // Each board size through every change of the window, in a running game and during the reveal.
   void wholeThroughEveryWindowChange_data() {
     QTest::addColumn<int>("side");
     QTest::addColumn<int>("ques");
@@ -160,8 +153,7 @@ class DesktopTest : public QObject {
     if (Desktop != "weston") QSKIP("a Wayland compositor's test");
     QTest::mouseClick(w->CmdStart, Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), Patience);
-    // On the compositor's own picture of the screen: the teal of the panel and of every edge
-    // button, at their full size.
+    // The compositor's own picture holds the teal of the panel and every edge button, whole.
     const QRect button = w->Board->ButtonRect(1);
     const int teal = int(4 * w->game().S.GridSize * button.width() * button.height() * 0.9 +
                          w->CtrlBoxBack->width() * 20);
@@ -169,27 +161,23 @@ class DesktopTest : public QObject {
     const auto shown = [&] {
       for (const QString& old : QDir().entryList({"wayland-screenshot-*.png"})) QFile(old).remove();
       QProcess::execute("weston-screenshooter");
-      const QImage shot(QDir().entryList({"wayland-screenshot-*.png"}).value(0));
-      seen = 0;
-      for (int y = 0; y < shot.height(); ++y)
-        for (int x = 0; x < shot.width(); ++x) seen += shot.pixelColor(x, y) == Teal;
-      return seen >= teal;
+      const QImage shot = QImage(QDir().entryList({"wayland-screenshot-*.png"}).value(0))
+                              .convertToFormat(QImage::Format_RGB32);  // rows without a gap
+      const auto* px = reinterpret_cast<const QRgb*>(shot.constBits());
+      return (seen = int(std::count(px, px + shot.width() * shot.height(), Teal.rgb()))) >= teal;
     };
     QVERIFY2(QTest::qWaitFor(shown, Patience),
              qPrintable(QString("%1 teal px of %2").arg(seen).arg(teal)));
   }
 
  private:
-  // Finished by the real mouse, and the one result box it brings closed the same way from inside
-  // its loop, clicked until it goes: a click before the window manager has placed it misses.
+  // Finished, and its one result box closed, by the real mouse: clicked until the box is placed.
   void finishByMouse() {
     QSignalSpy boxes(w, &VEXLAR::MessageShown);
-    QTimer poll;
-    poll.setSingleShot(true);
+    QTimer poll;  // a timer is not fired again inside its own click
     poll.callOnTimeout([&] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
         Click(box->button(QMessageBox::Ok));
-      poll.start(50);
     });
     poll.start(50);
     Click(w->CmdFinish);
@@ -211,8 +199,7 @@ class DesktopTest : public QObject {
     QVERIFY(s.ProbeCount >= 4);  // some probes come out at buttons clicked after them
   }
 
-  // Takes the step, waits for it, and says what it broke, or nothing: the board or the panel,
-  // the values, or the focus if it had one.
+  // Takes the step and says what it broke, or nothing: the board, the panel, values or focus.
   QString broken(const Step& step, const QString& before, QWidget* had) const {
     step.take();
     QString f;
@@ -237,8 +224,7 @@ class DesktopTest : public QObject {
   }
 
   // The first thing cut, covered, undrawn or out of proportion on the board or the panel, or
-  // nothing: the panel and every edge button whole on the screen, the buttons left of the panel,
-  // each drawn, and every caption's digits about 0.4 of its button.
+  // nothing: every caption's digits stand about 0.4 of its button.
   QString fault() const {
     const bool x11 = QGuiApplication::platformName() == "xcb";
     for (QWidget* c : std::initializer_list<QWidget*>{w->CtrlBoxBack, w->CmdStart, w->VScroll1,
@@ -247,7 +233,7 @@ class DesktopTest : public QObject {
     if (w->CtrlBoxBack->x() <= w->PbxCover->geometry().right() + 2) return "panel on the board";
     QCoreApplication::sendPostedEvents();  // the paints the game has asked for, before the grab
     const QImage shot = x11 ? w->screen()->grabWindow(0).toImage() : QImage();
-    if (x11 && shot.pixelColor(Global(w->CtrlBoxBack).topLeft() + QPoint(1, 60)) != Teal)
+    if (x11 && shot.pixelColor(w->CtrlBoxBack->mapToGlobal(QPoint(1, 60))) != Teal)
       return "panel not drawn";
     if (!w->Board->isVisible()) return {};  // under the cover
     int buttons = 0;
@@ -257,22 +243,20 @@ class DesktopTest : public QObject {
       ++buttons;
       const QString button = QString("edge button %1 at %2,%3 ").arg(i).arg(r.x()).arg(r.y());
       if (!Shown(w->Board, r)) return button + "cut or covered";
-      if (on.right() >= Global(w->CtrlBoxBack).left()) return button + "in the panel";
+      if (on.right() >= w->CtrlBoxBack->mapToGlobal(QPoint()).x()) return button + "in the panel";
       if (!x11) continue;
       // Its lowest row of pixels is drawn: a button face, not the window's navy.
       if (shot.pixelColor(on.bottomLeft() + QPoint(r.width() / 2, -2)) == Navy)
         return button + "not drawn";
-      // Measured where the outcome's marks keep to the corners; on buttons smaller than the
-      // design's 285 twips the font's least size stands taller.
+      // On buttons smaller than the design's 285 twips the font's least size stands taller.
       const Outcome outcome = OutcomeOf(w->game().Board.Buttons[i]);
       const double share = DigitShare(shot, on);
       if ((outcome == Outcome::Pair || outcome == Outcome::Reflected) &&
           (share < 0.32 || (share > 0.48 && r.height() >= 285 / 15)))
         return button + QString("digits at %1 of %2 px").arg(share, 0, 'f', 2).arg(r.height());
     }
-    const int expected = 4 * w->game().S.GridSize;
-    return buttons == expected ? QString()
-                               : QString("%1 edge buttons of %2").arg(buttons).arg(expected);
+    const int all = 4 * w->game().S.GridSize;
+    return buttons == all ? QString() : QString("%1 edge buttons of %2").arg(buttons).arg(all);
   }
 
   std::unique_ptr<Program> program;

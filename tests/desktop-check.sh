@@ -3,22 +3,19 @@
 # [openbox|i3|weston [ARGUMENTS...]]. openbox and i3 run on Xvfb; weston runs headless (Wayland).
 set -euo pipefail
 test_exe=$1 screen=$2 desktop=${3:-openbox} dir=$(mktemp -d)
-pids=()
-trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$dir"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "$dir"' EXIT
 # Starts a server: serve TEST-FLAG FILE COMMAND..., ready once `test TEST-FLAG FILE` holds. The
 # limit, 30 s, only ends a server that never comes, however busy the machine.
 serve() {
   local flag=$1 file=$2 log=$dir/${3##*/}.log
   shift 2
   "$@" >"$log" 2>&1 &
-  pids+=($!)
   for _ in $(seq 600); do test "$flag" "$file" && return; sleep 0.05; done
   echo "$1 did not start on $screen"; cat "$log"; exit 1
 }
 export VEXLAR_DESKTOP=$desktop SDL_AUDIODRIVER=dummy
 if [ "$desktop" = weston ]; then
-  export XDG_RUNTIME_DIR=$dir/run WAYLAND_DISPLAY=vexlar-check
-  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  export XDG_RUNTIME_DIR=$dir WAYLAND_DISPLAY=vexlar-check  # a private directory, as it must be
   serve -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" weston --backend=headless-backend.so --use-pixman \
     --debug --socket=$WAYLAND_DISPLAY --width="${screen%x*}" --height="${screen#*x}"
   cd "$dir"  # where weston-screenshooter writes its pictures

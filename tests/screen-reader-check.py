@@ -1,15 +1,11 @@
 #!/usr/bin/python3
-# Plays the game as a screen reader does, over AT-SPI on the desktop that desktop-check.sh starts:
-# screen-reader-check.py GAME.
-import os, re, subprocess, sys, tempfile, time
-
-if "VEXLAR_SESSION_BUS" not in os.environ:  # a session bus of its own, ended with it
-    os.environ["VEXLAR_SESSION_BUS"] = "1"
-    os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable] + sys.argv)
+# Plays the game as a screen reader does, over AT-SPI on the desktop that desktop-check.sh starts,
+# inside a session bus of its own: dbus-run-session -- screen-reader-check.py GAME.
+import contextlib, os, re, subprocess, sys, tempfile, time
 from gi.repository import GLib
 
 log = tempfile.TemporaryFile("w+")  # the game's output, shown if it ends
-started, events, failures, bonus_told = [], [], [], []
+started, events, bonus_told = [], [], []
 
 
 def spawn(*cmd, out=subprocess.DEVNULL, **env):
@@ -22,27 +18,18 @@ def run(*cmd):
     return subprocess.run(cmd, check=True, capture_output=True, text=True).stdout
 
 
-def until(what, test, limit=90):
-    # Polls for a state; the limit only ends a hang.
-    end = time.monotonic() + limit
+def until(what, test):  # polls for a state; the limit, 90 s, only ends a hang
+    end = time.monotonic() + 90
     while time.monotonic() < end:
-        try:
+        with contextlib.suppress(GLib.Error):
             if got := test():
                 return got
-        except GLib.Error:
-            pass
         if started[-1].poll() is not None:
             log.seek(0)
             sys.exit(f"ended waiting for {what}:\n" + log.read()[-4000:])
         GLib.MainContext.default().iteration(False)
         time.sleep(0.01)
     raise AssertionError(f"never happened: {what}")
-
-
-def check(ok, message):
-    if not ok:
-        failures.append(message)
-        print("FAIL:", message)
 
 
 def walk(o):  # every object but the board's elements and the menus' items
@@ -100,8 +87,8 @@ def play():
     until("the board built", lambda: has(start, "ENABLED"))
     panel = sorted((o.getRoleName(), o.name) for o in walk(app) if o.getRoleName() in PANEL)
     read = {role: ", ".join(name for r, name in panel if r == role) for role in PANEL}
-    check(read == PANEL, f"the panel reads {read}")
-    check(board.childCount == 0, f"under the cover, the board exposes {board.childCount} elements")
+    assert read == PANEL, f"the panel reads {read}"
+    assert board.childCount == 0, f"under the cover, the board exposes {board.childCount} elements"
     # Toggled, not set: the game must hear it, or its next update turns the box back.
     do(demo, "Toggle", "Demo Mode on", lambda: has(demo, "CHECKED"))
     n, count = (int(text(get("text", box))) for box in ("Grid Size", "Queue Count"))
@@ -116,10 +103,10 @@ def play():
                  getattr(table.getAccessibleAt(*rc), "name", None))
         if found != ("push button" if side else "table cell", *rc, e.name):
             wrong.append(f"{e.name}: {found}")
-    check(not wrong, f"{len(wrong)} elements with another role, place or name, as {wrong[:2]}")
+    assert not wrong, f"{len(wrong)} elements with another role, place or name, as {wrong[:2]}"
     corners = [table.getAccessibleAt(r, c) for r in (0, n + 1) for c in (0, n + 1)]
     shape = (len(where), table.nRows, table.nColumns, any(corners))
-    check(shape == (4 * n + n * n, n + 2, n + 2, False), f"places, rows, columns, corner: {shape}")
+    assert shape == (4 * n + n * n, n + 2, n + 2, False), f"places, rows, columns, corner: {shape}"
 
     shown = lambda: [rc for rc, e in where.items() if e.name.endswith(": a que")]
     ques = until("the demo showing the ques", lambda: (q := shown()) and len(q) == count and q)
@@ -129,22 +116,21 @@ def play():
         probes.append(rc)
         said = do(where[rc], "Press", f"probe {len(probes)}", lambda: re.search(
             r": probe (\d+), (absorbed|reflected|pair with (.*))$", where[rc].name))
-        check(said.group(1) == str(len(probes)), f"probe {len(probes)} says {where[rc].name}")
+        assert said.group(1) == str(len(probes)), f"probe {len(probes)} says {where[rc].name}"
         return said
 
     r, c = min(ques)  # nothing above the topmost que: a probe from the top goes straight in
-    check(fire((0, c)).group(2) == "absorbed", f"a probe straight at the que at {r}, {c}")
+    assert fire((0, c)).group(2) == "absorbed", f"a probe straight at the que at {r}, {c}"
     for row in range(1, n + 1):  # along the left edge to the first pair
         if where[(row, 0)].name.endswith("not probed") and (said := fire((row, 0))).group(3):
             break
     end = where[(row, 0)]
     other = next(e for e in where.values() if e.name.startswith(said.group(3) + ":"))
-    check(other.name.endswith(f"probe {len(probes)}, pair with left edge, row {row}"), other.name)
+    assert other.name.endswith(f"probe {len(probes)}, pair with left edge, row {row}"), other.name
     acts = [actions(e) for e in (where[(0, c)], where[(1, 1)], end)]
-    check(acts[:2] == [["Press"]] * 2 and len(acts[2]) == 2, f"edge, cell, pair's end: {acts}")
+    assert acts[:2] == [["Press"]] * 2 and len(acts[2]) == 2, f"edge, cell, pair's end: {acts}"
     do(end, acts[2][1], "the pair lit up", lambda: (end.name + other.name).count(", lit up") == 2)
     do(end, "Press", "the pair let go", lambda: "lit up" not in end.name + other.name)
-    check("pair with" in end.name, f"a pair let go: {end.name}")
     que = where[ques[0]]
     do(que, "Press", "a mark by its action", lambda: que.name.endswith(": marked"))
     (r, c), spot = next((rc, e) for rc, e in where.items() if e.name.endswith("unmarked"))
@@ -152,11 +138,11 @@ def play():
     run("xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1")
     until("a mark by the mouse inside the cell's extents", lambda: spot.name.endswith(": marked"))
 
+    # The clock watched from a resume, once all the resume told is taken.
     do(pause, "Press", "the game paused", lambda: pause.name == "Resume")
-    check(board.childCount == 0, f"paused, the board exposes {board.childCount} elements")
     do(pause, "Press", "the game resumed",
        lambda: pause.name == "Pause" and board.childCount == 4 * n + n * n)
-    while GLib.MainContext.default().iteration(False):  # what the resume told, before the clock
+    while GLib.MainContext.default().iteration(False):
         pass
     values, begun = set(), time.monotonic()
     del events[:]
@@ -165,9 +151,9 @@ def play():
         GLib.MainContext.default().iteration(False)
     told = sum(e == ("object:text-changed:insert", "text", "Time Bonus") for e in events)
     others = [e for e in events if e[1:] != ("text", "Time Bonus")]
-    check(told <= int(spent) + 2 and told < len(values),
-          f"the Time Bonus told {told} changes of {len(values)} values read in {spent:.1f} s")
-    check(not others, f"other controls tell the clock's ticks: {others[:3]}")
+    assert told <= int(spent) + 2 and told < len(values), (
+        f"the Time Bonus told {told} changes of {len(values)} values read in {spent:.1f} s")
+    assert not others, f"other controls tell the clock's ticks: {others[:3]}"
 
     do(bar, "SetFocus", "the focus on the Grid Size bar", lambda: has(bar, "FOCUSED"))
     del events[:]
@@ -178,12 +164,11 @@ def play():
     until("the focus back on the bar", lambda: back in events)
     told = [e[2] for e in events[:events.index(back)] if e[0] == "focus:"]
     below = where[(r + 1, c)].name
-    check(told[-2:] == [spot.name, below], f"tabbing into the board and Down told {told}")
+    assert told[-2:] == [spot.name, below], f"tabbing into the board and Down told {told}"
 
     said = do(get("push button", "Finished"), "Press", "the result box", result).name
-    check(said == f"You hit 1 of {count} with {len(probes)} probes.", f"another result: {said}")
-    until("the Time Bonus where the clock stopped, told", lambda: bonus_told[-1:] == [text(bonus)],
-          limit=30)
+    assert said == f"You hit 1 of {count} with {len(probes)} probes.", f"another result: {said}"
+    until("the Time Bonus where the clock stopped, told", lambda: bonus_told[-1:] == [text(bonus)])
     do(get("push button", "OK"), "Press", "the result box gone", lambda: not result())
     do(start, "SetFocus", "the focus on Start", lambda: has(start, "FOCUSED"))
     run("xdotool", "key", "space", "space")
@@ -192,8 +177,7 @@ def play():
         any(e.name.endswith(": marked") for e in where.values()) or
         {re.sub(r".*: (probe \d+)?.*", r"\1", e.name) for e in edges} == {"", "probe 1"})
     ended = until("the second Space", lambda: "finished" if result() else acted() and "played")
-    check(ended == "played", "two quick Spaces on Start finished the game")
-    check(game.poll() is None, "the game ended")
+    assert ended == "played", "two quick Spaces on Start finished the game"
 
 
 try:
@@ -202,5 +186,4 @@ finally:
     for p in reversed(started):
         p.terminate()
         p.wait()
-print(f"{len(failures)} failed" if failures else "every screen reader check passed")
-sys.exit(1 if failures else 0)
+print("every screen reader check passed")
