@@ -29,9 +29,7 @@ class AboutTest : public QObject {
   // A desktop handler that opens the page, unless a test says the desktop has none.
   void init() { InstructionsOpener = "true"; }
 
-  // Every opening plays the animation from the start (a missing or broken one leaves a black
-  // area), shows no text under the icon and closes on none of the clicks that are no click on a
-  // listed control, nor on a lone modifier; a listed control's click or any other key closes it.
+  // Each opening plays from the start, no text under the icon; a listed control or a key closes.
   void everyOpeningPlaysFromTheStartAndAClickOrKeyClosesIt_data() {
     QTest::addColumn<bool>("own");        // the game's own animation, else one of these bytes
     QTest::addColumn<QByteArray>("gif");  // none: no file at all
@@ -88,9 +86,7 @@ class AboutTest : public QObject {
     QVERIFY(!d.ShockwaveFlash1->Playing() && d.ShockwaveFlash1->isHidden());
   }
 
-  // The Help menu opens the modal About window, and the instructions: by the desktop's handler,
-  // or where it has none in the game's own window, which scrolls, is found by name by a screen
-  // reader and closes on Escape. From the Help menu and the About window alike.
+  // Help opens the modal About window, and the instructions by the desktop or in our own window.
   void helpMenuOpensTheInstructionsAndTheModalAboutWindow() {
     Shown s;
     QMenu* help = s.Main.menuBar()->actions().first()->menu();

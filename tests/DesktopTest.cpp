@@ -1,6 +1,4 @@
-// The game on a real desktop: an X server with a stacking (openbox) or tiling (i3) window manager,
-// driven by the real mouse (xdotool) and the window manager's own requests (wmctrl), or a Wayland
-// compositor (weston). Run by desktop-check.sh once per screen and desktop.
+// The game on real desktops (openbox, i3, weston), by xdotool's mouse and wmctrl's requests.
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QProcess>
@@ -223,8 +221,7 @@ class DesktopTest : public QObject {
     return v;
   }
 
-  // The first thing cut, covered, undrawn or out of proportion on the board or the panel, or
-  // nothing: every caption's digits stand about 0.4 of its button.
+  // The first thing cut, covered, undrawn or out of proportion (digits about 0.4), or nothing.
   QString fault() const {
     const bool x11 = QGuiApplication::platformName() == "xcb";
     for (QWidget* c : std::initializer_list<QWidget*>{w->CtrlBoxBack, w->CmdStart, w->VScroll1,

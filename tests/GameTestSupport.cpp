@@ -2,11 +2,6 @@
 
 namespace vexlar::test {
 
-std::string SoundName(SoundKind k) {
-  const std::string file = SoundTable[static_cast<int>(k)].File;
-  return file.substr(0, file.find('.'));
-}
-
 std::int16_t EdgePos(const GameState& s, Side side, int index) {
   const auto i = static_cast<std::int16_t>(index), e = s.GridEdge;
   return side == Side::Top      ? s.Pos(0, i)

@@ -9,17 +9,19 @@
 
 namespace vexlar::test {
 
-// "probe" for probe.mp3: the effect's file name without its ending.
-std::string SoundName(SoundKind k);
-
 struct Recorder : SoundPort, EventPump {
   std::vector<std::string> Log;
   std::array<int, SoundKindCount> Volumes;  // 1 until the game sets one
   std::function<void()> OnPump;
   Recorder() { Volumes.fill(1); }
-  void PlaySound(SoundKind k) override { Log.push_back("play " + SoundName(k)); }
-  void RunSound(SoundKind k) override { Log.push_back("run " + SoundName(k)); }
+  void PlaySound(SoundKind k) override { Log.push_back("play " + Name(k)); }
+  void RunSound(SoundKind k) override { Log.push_back("run " + Name(k)); }
   void SetVolume(SoundKind k, std::int32_t v) override { Volumes[static_cast<int>(k)] = v; }
+  // "probe" for probe.mp3: the effect's file name without its ending.
+  static std::string Name(SoundKind k) {
+    const std::string file = SoundTable[static_cast<int>(k)].File;
+    return file.substr(0, file.find('.'));
+  }
   void ProcessEvents() override {
     Log.push_back("pump");
     if (OnPump) OnPump();
@@ -27,8 +29,7 @@ struct Recorder : SoundPort, EventPump {
 };
 
 enum class Side { Top, Bottom, Left, Right };
-// The position of an edge button: on the top and bottom by column, on the left and right by
-// row, counted from 1 as the cells are.
+// An edge button's position: by column on the top and bottom, by row on the sides, from 1.
 std::int16_t EdgePos(const GameState& s, Side side, int index);
 inline std::int16_t Edge(const GameState& s, Side side, int index) {
   return s.Cells[EdgePos(s, side, index)].But;
@@ -38,8 +39,7 @@ inline std::int16_t ImageAt(const GameState& s, int row, int col) {
   return s.Cells[s.Pos(static_cast<std::int16_t>(row), static_cast<std::int16_t>(col))].Box;
 }
 
-// Ques drawn as rows of text, row 1 first: 'Q' is a que, any other character a free cell.
-// The list holds them row by row.
+// Ques drawn as rows of text, row 1 first, 'Q' a que; listed row by row.
 void PutQues(Game& g, const std::vector<std::string>& rows);
 
 }  // namespace vexlar::test

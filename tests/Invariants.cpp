@@ -139,13 +139,6 @@ void CheckBoard(const Game& g, Phase ph, bool board, Checks& c) {
     }
   }
   c(ques == s.QueCount, ques, " Que flags for ", s.QueCount, " ques");
-  for (int i = board ? s.ButCount : 0; i < ButtonCapacity; ++i) {
-    const ButtonView& v = g.Board.Buttons[i];
-    c(!v.Visible && v.Caption.empty() && v.BackColour == ColourUntouched, "CmdBut(", i,
-      ") off the board is shown or used");
-  }
-  for (int i = board ? s.BoxCount : 0; i < ImageCapacity; ++i)
-    c(!g.Board.Images[i].Visible, "ImgBox(", i, ") off the board is shown");
   if (!board) return;
   c(s.ProbeCount >= 0 && s.ProbeCount <= 4 * s.GridSize && ends == 2 * s.ExitCount, s.ProbeCount,
     " probes, ", s.ExitCount, " exits, ", ends, " pair ends shown");

@@ -11,8 +11,7 @@ namespace vexlar::test {
 // The phase as the game's own state tells it, apart from the controls it enables.
 Phase PhaseOf(const Game& g);
 
-// Broken invariants, none when all hold. inHandler: run from a handler's event pump, where its
-// busy flag and the first build's cover may still stand.
+// Broken invariants, none when all hold; inHandler: in a handler's pump, busy flag and cover stand.
 std::vector<std::string> CheckInvariants(const Game& g, bool inHandler = false);
 
 }  // namespace vexlar::test

@@ -1,5 +1,4 @@
-// Keyboard and screen-reader play on the real windows (offscreen): the tab rounds, the focus
-// rings, a whole game by keys, and the accessible names of the controls and the board.
+// A whole game by keys on the real windows (offscreen): tab rounds, focus rings, what is told.
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 
@@ -32,8 +31,6 @@ bool TabTo(QWidget* w, bool back = false) {
 class KeyboardTest : public QObject {
   Q_OBJECT
  private slots:
-  // A whole game by keys from start-up, and what a screen reader is told on the way; the tab
-  // rounds, idle and playing, with a visible ring at every stop.
   void wholeGameByKeysAsAScreenReaderTellsIt() {
     Shown s{QSize()};  // as at start-up: the keys go to the game at once, resting on the cover
     VEXLAR* w = s.W;
@@ -42,12 +39,6 @@ class KeyboardTest : public QObject {
     QCheckBox *audio = w->Check(&PanelView::ChkAudio), *demo = w->Check(&PanelView::ChkDemo),
               *adjacency = w->Check(&PanelView::ChkAdjacency);
     const auto read = [](QWidget* c) { return QAccessible::queryAccessibleInterface(c); };
-    for (auto [c, name] : {std::pair<QWidget*, const char*>{w->CmdStart, "Start"},
-                           {w->VScroll1, "Grid Size"},
-                           {w->TxtScore, "Time Bonus"},
-                           {demo, "Demo Mode"}})
-      QCOMPARE(read(c)->text(QAccessible::Name), QString(name));
-    QCOMPARE(read(w->CmdStart)->role(), QAccessible::Button);
     QCOMPARE(read(w->VScroll1)->valueInterface()->currentValue().toInt(), 14);
     QCOMPARE(read(w->TxtQues)->text(QAccessible::Value), QString("4"));
     QVERIFY(read(demo)->state().checkable && !read(demo)->state().checked);
@@ -75,12 +66,7 @@ class KeyboardTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), w->Board);
     QCOMPARE(w->Board->Cursor(), at(Side::Top, 1));
     PutQues(game, {"", "", "", "", "", "", "", ".....QQQ"});
-    // The board: one child for each element in sight, which says where it is and what it shows.
     QAccessibleInterface* board = read(w->Board);
-    QCOMPARE(board->childCount(), 4 * 8 + 8 * 8);
-    QCOMPARE(board->child(0)->role(), QAccessible::Button);
-    QCOMPARE(board->child(8)->text(QAccessible::Name), QString("left edge, row 1: not probed"));
-    QCOMPARE(board->child(0)->text(QAccessible::Name), QString("top edge, column 1: not probed"));
     QStringList heard;  // what a probe and a mark change is told as it happens
     connect(w->Board, &BoardWidget::Announced, [&](const QString& text) { heard << text; });
     Key(Qt::Key_Space);  // down column 1 and out at its foot

@@ -1,5 +1,4 @@
-// Tracing: the edge cases of the rule and the trails a player sees on worked examples; firing
-// with its captions, colours and counters, and the pair highlight.
+// Tracing and its trails on worked examples; firing, its captions and counters; the pair highlight.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -108,8 +107,7 @@ TEST_F(Play, FiringOutcomesCaptionsColoursCountersAndThePairHighlight) {
   for (std::int16_t used : {foot, absorbed, reflected}) G.EdgeButtonClick(used);
   EXPECT_EQ(s.ProbeCount, 3);
   EXPECT_EQ(b.Buttons[through].BackColour, ColourPair);
-  // Pressing a pair end lights the other with a flash each; pressing it, lit and intact, the
-  // flash again; its click paints both back. An unused button's press does nothing at all.
+  // A pair end's press lights both with a flash each, its click paints them back; unused: nothing.
   Rec.Log.clear();
   G.EdgeButtonPress(through);
   EXPECT_EQ(b.Buttons[foot].BackColour, ColourHighlight);
@@ -120,8 +118,7 @@ TEST_F(Play, FiringOutcomesCaptionsColoursCountersAndThePairHighlight) {
   EXPECT_EQ(b.Buttons[through].BackColour, ColourPair);
   G.EdgeButtonPress(Edge(s, Side::Top, 3));
   EXPECT_EQ(Rec.Log.size(), 3u);
-  // A click that arrives while a probe pumps events is dropped; a press turns only the pressed
-  // end and clears the busy flag.
+  // During a probe's pump a click is dropped; a press lights the pressed end only, not busy.
   Rec.OnPump = [&] { G.EdgeButtonClick(Edge(s, Side::Top, 7)); };
   G.EdgeButtonClick(Edge(s, Side::Top, 6));
   EXPECT_EQ(s.ProbeCount, 4);

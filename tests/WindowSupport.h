@@ -1,5 +1,4 @@
-// What the window tests share: the game started as a player starts it, clicks, keys and
-// double-clicks as the platform delivers them, the result box answered, and drawn pixels.
+// What the window tests share: the shown game, clicks and keys, result boxes, drawn pixels.
 #pragma once
 #include <QApplication>
 #include <QMessageBox>
@@ -38,8 +37,7 @@ inline QColor Pixel(const QImage& shot, const QRect& r, double x = 0.5, double y
   return shot.pixelColor(r.x() + int(x * (r.width() - 1)), r.y() + int(y * (r.height() - 1)));
 }
 
-// Does what opens a modal window and answers each with the key: the result boxes' texts (other
-// windows' class names), once none is left open; none if one stays open.
+// Answers each modal window open() brings with key: their texts or class names; none if one stays.
 inline QStringList Answer(const std::function<void()>& open, Qt::Key key = Qt::Key_Return) {
   QStringList texts;
   QTimer poll;

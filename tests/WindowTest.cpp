@@ -1,5 +1,4 @@
-// The game window offscreen: the panel's place, the phases, legibility, the mouse, what the board
-// draws and repaints, the pictures. (The bars' arrows are clicked for real on the desktop.)
+// The game window offscreen: the panel, the phases, legibility, the mouse, the board's pictures.
 #include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -22,8 +21,7 @@ QImage OnScreen(QWidget* board) {
       .toImage();
 }
 
-// A cell of the board painted afresh at a device pixel ratio, in device pixels; the border left
-// out. Only the cell is painted, so no other picture is asked for.
+// A cell painted afresh at a device pixel ratio, border left out; no other picture is asked for.
 QImage Rendered(QWidget* board, const QRect& cell, qreal ratio) {
   QImage out(cell.size() * ratio, QImage::Format_RGB32);
   out.setDevicePixelRatio(ratio);
@@ -32,8 +30,7 @@ QImage Rendered(QWidget* board, const QRect& cell, qreal ratio) {
   return out.copy(out.rect().adjusted(3, 3, -3, -3));
 }
 
-// A frame (a rectangle of the 1x picture) as a cell of size device pixels should show it: its
-// piece of the picture drawn at scale, drawn smoothly into the cell; the border left out.
+// A 1x frame as a cell of size device pixels shows it, from a picture drawn at scale; no border.
 QImage AsShown(const QImage& drawn, int scale, const QRect& frame, QSize size) {
   QImage out(size, QImage::Format_RGB32);
   QPainter p(&out);
@@ -55,8 +52,7 @@ QRect FrameOf(const Game& g, int row, int col) {
 class WindowTest : public QObject {
   Q_OBJECT
  private slots:
-  // Where the panel stands; phase by phase: Start, Pause, Finished, the locked Demo and mute
-  // enabled, clock and reveal running, cover, its label, the board, the pause caption; legibility.
+  // Where the panel stands, what each phase enables, shows and runs, and that all of it reads.
   void controlsShowEachPhaseLegibly() {
     Shown s;
     VEXLAR* w = s.W;
@@ -71,8 +67,7 @@ class WindowTest : public QObject {
       return s + " " + w->CmdPause->text();
     };
     QCOMPARE(state(), QString("1001100100 Pause"));  // idle: the board waits under the cover
-    // The panel beside the square board: 464 pixels inside and the frame of a maximized child,
-    // 490 pixels (7350 twips) in all, put its left edge at 7280 twips.
+    // 464 pixels inside and a maximized child's frame, 7350 twips, put the panel at 7280 twips.
     s.Main.resize(s.Main.size() - w->size() + QSize(800, 464));
     QTRY_COMPARE(w->size(), QSize(800, 464));
     QTRY_COMPARE(w->CtrlBoxBack->x(), qRound(7280 / 15.0));
@@ -127,8 +122,7 @@ class WindowTest : public QObject {
     QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, top8.center());
     QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, s.EdgeRect(Side::Top, 7).center());
     QCOMPARE(s.G.S.ProbeCount + s.G.S.MarkCount, 0);
-    // A double-click on an edge button is two clicks: the probe, then a press and click that
-    // flash its pair and paint it back.
+    // A double-click on an edge button: the probe, then a press and click that flash its pair.
     sound.Log.clear();
     DoubleClick(board, top8.center());
     QCOMPARE(s.G.S.ProbeCount, std::int16_t{1});
@@ -140,8 +134,7 @@ class WindowTest : public QObject {
     QCOMPARE(pair.BackColour, ColourHighlight);
     s.ClickBoard(top8);
     QCOMPARE(pair.BackColour, ColourPair);
-    // The outcomes in their colours as the player sees them, and told apart without colour:
-    // absorbed is boxed in, reflected has four dark corners, a pair two facing ones.
+    // Outcomes told apart without colour: absorbed boxed in, reflected 4 dark corners, pair 2.
     const QRect absorbed = s.EdgeRect(Side::Left, 3), reflected = s.EdgeRect(Side::Left, 5);
     for (QRect r : {absorbed, reflected}) s.ClickBoard(r);
     const QImage shot = OnScreen(board);
@@ -173,9 +166,7 @@ class WindowTest : public QObject {
     QCOMPARE(Pixel(OnScreen(board), top8.translated(top8.width(), 0)), QColor(0, 0, 128));
   }
 
-  // Each cell draws from a picture with at least its device pixels, cut by the 1x frames, and
-  // a sharper picture drawn at run time shows as soon as it is ready. Marks drawn at scale 3
-  // (150 pixels) are needed by 104-pixel cells, or by 66-pixel ones at a ratio of 2.
+  // Marks of scale 3 (150 px) serve 104-px cells, or 66-px ones at a ratio of 2, once drawn.
   void cellsDrawFromPicturesWithAtLeastTheirDevicePixels_data() {
     QTest::addColumn<QSize>("window");
     QTest::addColumn<qreal>("ratio");
@@ -199,8 +190,7 @@ class WindowTest : public QObject {
              AsShown(drawn, scale, FrameOf(s.G, 8, 8), mark.size() * ratio);
     };
     if (ratio == 2) {
-      // 66-pixel cells: the 2x files' 100-pixel marks and 74-pixel board pieces are enough.
-      // The piece of row 8, column 7 is the 37-pixel square at (222, 259) of the 1x picture.
+      // The 2x files serve 66-px cells; row 8, column 7 is the 1x square 37 px at (222, 259).
       QVERIFY(shows(1, QImage(AssetDir() + "/markball@2x.png"), 2));
       const QRect piece = s.CellRect(8, 7);
       QCOMPARE(Rendered(s.W->Board, piece, 1), AsShown(QImage(AssetDir() + "/board@2x.png"), 2,

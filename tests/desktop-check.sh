@@ -4,8 +4,7 @@
 set -euo pipefail
 test_exe=$1 screen=$2 desktop=${3:-openbox} dir=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "$dir"' EXIT
-# Starts a server: serve TEST-FLAG FILE COMMAND..., ready once `test TEST-FLAG FILE` holds. The
-# limit, 30 s, only ends a server that never comes, however busy the machine.
+# serve TEST-FLAG FILE COMMAND...: ready once `test TEST-FLAG FILE` holds; 30 s ends one never up.
 serve() {
   local flag=$1 file=$2 log=$dir/${3##*/}.log
   shift 2

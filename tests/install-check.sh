@@ -1,7 +1,5 @@
 #!/usr/bin/env bash
-# Installs a build with cmake --install or, given "deb", from its Debian package (which must pass
-# lintian and the desktop and AppStream validators), checks the layout and runs the game installed:
-# with every asset, then (cmake) beside missing and corrupt ones and without a sound device.
+# Installs a build (cmake --install, or its lintian-clean Debian package) and runs it installed.
 set -euo pipefail
 build=$1 assets=$2 how=${3:-cmake} root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
@@ -32,8 +30,7 @@ if [ "$how" = deb ]; then
   done
 fi
 
-# Runs the game 3 s through the link (its assets beside the real executable) on a sound driver: it
-# must keep running and say one line on standard error for each problem named, and no other.
+# The game run 3 s through the link keeps running and says one line for each problem named.
 said() {
   local what=$1 driver=$2 rc=0 n
   shift 2
