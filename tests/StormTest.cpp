@@ -220,7 +220,7 @@ void StormTest::randomInputKeepsEveryInvariant() {
   for (const auto& [what, n] : n_) std::printf("%s %d, ", what.c_str(), n);
   std::printf("%zu board sizes\n", sizes_.size());
   QCOMPARE(n_["events"], EventCount);
-  QVERIFY(sizes_.size() >= 3 && n_["events in idle"] > 0);  // idle comes once, before a game
+  QVERIFY(sizes_.size() >= 3);  // idle is left out: a busy machine may build and start in one event
   for (const char* what : {"finished to running", "running to paused", "running to finished",
                            "about windows closed", "result boxes closed", "events in running",
                            "events in paused", "events in finished", "double-clicks", "keys"})
