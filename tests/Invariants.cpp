@@ -171,8 +171,9 @@ std::vector<std::string> CheckInvariants(const Game& g, bool inHandler) {
     ", counts ", s.PosCount, "/", s.ButCount, "/", s.BoxCount);
   for (Flag f : {s.ProbeHit, s.ProbeBusy, s.Paused, s.BoardBuilt, s.RevealDone})
     c(IsFlag(f), "a game flag holds ", f);
-  CheckPanel(g, PhaseOf(g), inHandler, c);
-  CheckBoard(g, PhaseOf(g), board, c);
+  const Phase ph = PhaseOf(g);
+  CheckPanel(g, ph, inHandler, c);
+  CheckBoard(g, ph, board, c);
   return std::move(c.Out);
 }
 
