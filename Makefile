@@ -1,5 +1,9 @@
 # make run: build and start the game.  make test: build under sanitizers and run every test.
 JOBS ?= 2
+# New build trees use Ninja: it compiles a program while the libraries it links still build.
+export CMAKE_GENERATOR ?= Ninja
+# One test more than cores: several checks wait on a display server or on the installed game's runs.
+TEST_JOBS ?= $(shell expr $(JOBS) + 1)
 
 .PHONY: deps build run test package pictures bench fuzz clean
 
@@ -13,11 +17,12 @@ build: deps
 run: build
 	build/ui/vexlar
 
-# One compile per batch of sources: a fresh build parses the Qt headers a few times, not once a file.
+# One compile per program or library: a fresh build parses the Qt headers once a program.
 test: deps
-	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DVEXLAR_SANITIZE=ON -DCMAKE_UNITY_BUILD=ON
+	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DVEXLAR_SANITIZE=ON -DCMAKE_UNITY_BUILD=ON \
+	  -DCMAKE_UNITY_BUILD_BATCH_SIZE=0
 	cmake --build build-test -j $(JOBS)
-	cd build-test && ctest --output-on-failure -j $(JOBS)
+	cd build-test && ctest --output-on-failure -j $(TEST_JOBS)
 
 # A Debian package of a release build, checked by lintian: build-package/vexlar_<version>_<arch>.deb.
 # Built with Debian's hardening flags, as Debian builds its own packages.

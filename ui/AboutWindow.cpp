@@ -155,3 +155,4 @@ void frmSplash::keyPressEvent(QKeyEvent* e) {
 }
 
 }  // namespace vexlar
+#include "moc_AboutWindow.cpp"

@@ -72,3 +72,4 @@ void AnimationPlayer::paintEvent(QPaintEvent*) {
 }
 
 }  // namespace vexlar
+#include "moc_AnimationPlayer.cpp"

@@ -369,3 +369,4 @@ bool BoardWidget::event(QEvent* e) {
 }
 
 }  // namespace vexlar
+#include "moc_BoardWidget.cpp"

@@ -29,3 +29,4 @@ void PanelCheckBox::paintEvent(QPaintEvent*) {
 }
 
 }  // namespace vexlar
+#include "moc_CheckBox.cpp"

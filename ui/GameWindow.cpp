@@ -371,3 +371,4 @@ bool VEXLAR::eventFilter(QObject* watched, QEvent* e) {
 }
 
 }  // namespace vexlar
+#include "moc_GameWindow.cpp"

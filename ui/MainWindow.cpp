@@ -88,3 +88,4 @@ void ShowAtStartUp(VEXLAROS& main) {
 }
 
 }  // namespace vexlar
+#include "moc_MainWindow.cpp"

@@ -72,3 +72,4 @@ void StripFrames::Drawn() {
 }
 
 }  // namespace vexlar
+#include "moc_StripFrames.cpp"
