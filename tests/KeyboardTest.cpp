@@ -72,7 +72,10 @@ class KeyboardTest : public QObject {
     Key(Qt::Key_Space);  // down column 1 and out at its foot
     const QString probe1 = "top edge, column 1: probe 1, pair with bottom edge, column 1";
     QCOMPARE(board->child(0)->text(QAccessible::Name), probe1);
-    for (Qt::Key k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left}) Key(k);
+    for (Qt::Key k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left}) {
+      Key(k);  // the screen shows what a fresh paint draws: no ring is left where the cursor was
+      QCOMPARE(OnScreen(w->Board), w->Board->grab().toImage());
+    }
     QCOMPARE(w->Board->Cursor(), at(Side::Left, 3));
     Key(Qt::Key_Return);  // the second probe, counted in the result
     Key(Qt::Key_Left);    // round to the far end of row 3: the right edge

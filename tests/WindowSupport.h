@@ -37,6 +37,15 @@ inline QColor Pixel(const QImage& shot, const QRect& r, double x = 0.5, double y
   return shot.pixelColor(r.x() + int(x * (r.width() - 1)), r.y() + int(y * (r.height() - 1)));
 }
 
+// What the player sees of the board now: the window's backing store, not a fresh paint.
+inline QImage OnScreen(QWidget* board) {
+  QTest::qWait(20);  // lets pending repaints through
+  const QPoint at = board->mapTo(board->window(), QPoint());
+  return board->screen()
+      ->grabWindow(board->window()->winId(), at.x(), at.y(), board->width(), board->height())
+      .toImage();
+}
+
 // Answers each modal window open() brings with key: their texts or class names; none if one stays.
 inline QStringList Answer(const std::function<void()>& open, Qt::Key key = Qt::Key_Return) {
   QStringList texts;

@@ -12,15 +12,6 @@ using namespace vexlar::test;
 
 namespace {
 
-// What the player sees of the board now: the window's backing store, not a fresh paint.
-QImage OnScreen(QWidget* board) {
-  QTest::qWait(20);  // lets pending repaints through
-  const QPoint at = board->mapTo(board->window(), QPoint());
-  return board->screen()
-      ->grabWindow(board->window()->winId(), at.x(), at.y(), board->width(), board->height())
-      .toImage();
-}
-
 // A cell painted afresh at a device pixel ratio, border left out; no other picture is asked for.
 QImage Rendered(QWidget* board, const QRect& cell, qreal ratio) {
   QImage out(cell.size() * ratio, QImage::Format_RGB32);
@@ -120,6 +111,8 @@ class WindowTest : public QObject {
     for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton})
       for (QRect r : {top8, cell}) QTest::mouseClick(board, other, Qt::NoModifier, r.center());
     QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, top8.center());
+    const QImage held = OnScreen(board);  // held down, it looks pressed in: dark above, light below
+    QVERIFY(qGray(Pixel(held, top8, 0.5, 0).rgb()) < qGray(Pixel(held, top8, 0.5, 1).rgb()));
     QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, s.EdgeRect(Side::Top, 7).center());
     QCOMPARE(s.G.S.ProbeCount + s.G.S.MarkCount, 0);
     // A double-click on an edge button: the probe, then a press and click that flash its pair.
