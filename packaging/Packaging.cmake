@@ -3,6 +3,9 @@
 include(GNUInstallDirs)
 # The game's name for desktops and software centres: its desktop entry and AppStream data.
 set(VEXLAR_APP_ID io.github.vexlar.VEXLAR)
+# The program's name, which X11 gives its windows as their class; the desktop entry names it so a
+# dock can tie the window to the entry.
+set(VEXLAR_APP_NAME VEXLAR)
 set(VEXLAR_MAINTAINER "The VEXLAR Developers <vexlar@example.org>" CACHE STRING
     "Maintainer field of the Debian package")
 

@@ -1,4 +1,5 @@
 // The game on real desktops (openbox, i3, weston), by xdotool's mouse and wmctrl's requests.
+#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QProcess>
@@ -118,9 +119,8 @@ class DesktopTest : public QObject {
         sized({960, 1040}),
         sized({1000, 600}),
         {"maximized", wm("-b", "add," + both), [&] { return main.isMaximized(); }},
-        {"game window restored", [&] { sub->showNormal(); }, [&] { return !sub->isMaximized(); }},
-        {"game window maximized", [&] { sub->showMaximized(); },
-         [&] { return sub->isMaximized(); }},
+        {"game window restored: it fills the area again", [&] { sub->showNormal(); },
+         [&] { return sub->isMaximized() && sub->geometry() == sub->mdiArea()->rect(); }},
     };
     for (auto [phase, timer] : {std::pair{"running", &w->Timer1}, {"revealing", &w->Timer2}}) {
       QTRY_VERIFY2_WITH_TIMEOUT(QApplication::focusWidget(), phase, Patience);
@@ -134,6 +134,22 @@ class DesktopTest : public QObject {
       QVERIFY2(timer->isActive(), phase);  // the game carries on
       if (timer == &w->Timer1) finishByMouse();
     }
+  }
+
+  // A dock ties the window to the installed desktop entry: by its X11 class, or its app id.
+  void namedAsItsDesktopEntry() {
+    if (Desktop != "openbox") QSKIP("an X11 desktop's test");
+    const QFileInfo entry(VEXLAR_DESKTOP_ENTRY);
+    QCOMPARE(QGuiApplication::desktopFileName() + ".desktop", entry.fileName());
+    QFile file(entry.filePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString wmClass =
+        QString(file.readAll()).section("StartupWMClass=", 1).section('\n', 0, 0);
+    QProcess xprop;
+    xprop.start("xprop", {"-id", QString::number(program->Main.winId()), "WM_CLASS"});
+    QVERIFY(xprop.waitForFinished());
+    QVERIFY(!wmClass.isEmpty());
+    QCOMPARE(QString(xprop.readAll()).trimmed().section(", ", 1), '"' + wmClass + '"');
   }
 
   // A tiling window manager halves the game's window for a second one beside it.
@@ -173,14 +189,20 @@ class DesktopTest : public QObject {
   void finishByMouse() {
     QSignalSpy boxes(w, &VEXLAR::MessageShown);
     QTimer poll;  // a timer is not fired again inside its own click
+    QRect board;  // where the edge buttons stand, which the box must leave in view
+    for (int i = 0; i < ButtonCapacity; ++i) board |= Global(w->Board, w->Board->ButtonRect(i));
+    bool clear = true;
     poll.callOnTimeout([&] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        clear = clear && !box->frameGeometry().intersects(board);
         Click(box->button(QMessageBox::Ok));
+      }
     });
     poll.start(50);
     Click(w->CmdFinish);
     QTRY_VERIFY2_WITH_TIMEOUT(boxes.count() == 1 && !QApplication::activeModalWidget(),
                               qPrintable(QString("%1 result boxes").arg(boxes.count())), Patience);
+    QVERIFY2(clear, "the result box over the board");
   }
 
   // A game of that side, by the mouse: probes at the top and the left edge, two cells marked.

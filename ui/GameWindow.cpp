@@ -15,6 +15,7 @@
 #include "Fonts.h"
 #include "PanelLayout.h"
 #include "QuietText.h"
+#include "ResultBox.h"
 #include "Twips.h"
 
 namespace vexlar {
@@ -341,7 +342,7 @@ void VEXLAR::Sync(bool paintNow) {
     game_.Panel.PendingMessage.reset();
     // Shown from the event loop, so the reveal timer keeps running under the box.
     QTimer::singleShot(0, this, [this, message] {
-      QMessageBox box(QMessageBox::NoIcon, "VEXLAR", message, QMessageBox::Ok, this);
+      ResultBox box(message, this, Board, CtrlBoxBack);
       emit MessageShown(message);
       box.exec();
       RestoreFocus();

@@ -2,50 +2,39 @@
 
 #include <QDialog>
 #include <QProcess>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
 namespace vexlar {
 
-namespace {
-
-// The page in a scrolling window of its own; Escape closes it, as any dialog.
-void ShowPage(QWidget* parent, const QString& page) {
+void OpenInstructions(QWidget* parent, const QString& assetDir) {
+  // One window for the rules: a second Help raises it instead of stacking another.
+  if (auto* shown = parent->findChild<QDialog*>("HowToPlay", Qt::FindDirectChildrenOnly)) {
+    shown->raise();
+    shown->activateWindow();
+    return;
+  }
+  const QString page = assetDir + "/instructions.html";
   auto* window = new QDialog(parent);
+  window->setObjectName("HowToPlay");
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->setWindowTitle("VEXLAR - how to play");
   auto* text = new QTextBrowser(window);
   text->setAccessibleName("How to play");
   text->setOpenLinks(false);
   text->setSource(QUrl::fromLocalFile(page));
+  auto* browser = new QPushButton("Open in your web browser", window);
+  // Handed over without waiting; what the desktop makes of it is not the game's business.
+  QObject::connect(browser, &QPushButton::clicked, window,
+                   [page] { QProcess::startDetached(InstructionsOpener, {page}); });
   auto* layout = new QVBoxLayout(window);
-  layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(text);
+  layout->addWidget(browser, 0, Qt::AlignRight);
   window->resize(640, 480);
   window->show();
   text->setFocus();
-}
-
-}  // namespace
-
-void OpenInstructions(QWidget* parent, const QString& assetDir) {
-  const QString page = assetDir + "/instructions.html";
-  auto* opener = new QProcess(parent);
-  // A handler that opens the page keeps going or ends well; no opener, or one that ends in an
-  // error, means the desktop has none.
-  QObject::connect(opener, &QProcess::finished, parent, [=](int code, QProcess::ExitStatus how) {
-    if (code != 0 || how != QProcess::NormalExit) ShowPage(parent, page);
-    opener->deleteLater();
-  });
-  QObject::connect(opener, &QProcess::errorOccurred, parent, [=](QProcess::ProcessError e) {
-    if (e != QProcess::FailedToStart) return;
-    ShowPage(parent, page);
-    opener->deleteLater();
-  });
-  opener->setStandardOutputFile(QProcess::nullDevice());
-  opener->setStandardErrorFile(QProcess::nullDevice());
-  opener->start(InstructionsOpener, {page});
 }
 
 }  // namespace vexlar

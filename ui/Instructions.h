@@ -1,5 +1,5 @@
-// The instructions page: handed to the desktop, or shown in a window of the game's own where the
-// desktop cannot show it, so the rules are always at hand.
+// The instructions page, always in a window of the game's own, with a button that hands the page
+// to the desktop's web browser for those who want one.
 #pragma once
 #include <QString>
 
@@ -7,9 +7,10 @@ class QWidget;
 
 namespace vexlar {
 
-// The program that hands a page to the desktop's handler; tests put another in its place.
+// The program that hands a page to the desktop's browser; tests put another in its place.
 inline QString InstructionsOpener = "xdg-open";
 
+// Shows the page beside the parent, or raises the window that already shows it.
 void OpenInstructions(QWidget* parent, const QString& assetDir);
 
 }  // namespace vexlar

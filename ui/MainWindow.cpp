@@ -43,14 +43,10 @@ VEXLAROS::VEXLAROS(SoundPort* sound, const QString& assetDir) : assetDir_(assetD
   });
 
   game_ = new VEXLAR(sound, assetDir);
-  // The game window closes only with the program: no close button, and no other way to close it.
-  QMdiSubWindow* sub =
-      area_->addSubWindow(game_, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                     Qt::WindowMinMaxButtonsHint);
+  // The one child always fills the area: no buttons to close, shrink or restore it.
+  QMdiSubWindow* sub = area_->addSubWindow(game_, Qt::SubWindow | Qt::FramelessWindowHint);
   sub->installEventFilter(this);
   sub->setWindowIcon(windowIcon());
-  // Restored, the game window takes its design size at the area's top left.
-  sub->setGeometry(QRect(QPoint(), game_->size().grownBy(sub->contentsMargins())));
   sub->showMaximized();
 }
 
@@ -58,6 +54,12 @@ bool VEXLAROS::eventFilter(QObject* watched, QEvent* e) {
   if (e->type() == QEvent::Close && watched != this) {
     e->ignore();  // the sub-window's menu and Ctrl+F4 would close the game window alone
     return true;
+  }
+  // Whatever shrinks or restores the game window (a key, its menu, a program) is undone.
+  if (e->type() == QEvent::WindowStateChange && watched != this) {
+    auto* sub = static_cast<QWidget*>(watched);
+    if (!sub->isMaximized())
+      QTimer::singleShot(0, sub, [sub] { sub->setWindowState(Qt::WindowMaximized); });
   }
   return QMainWindow::eventFilter(watched, e);
 }

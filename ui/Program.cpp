@@ -8,7 +8,9 @@ QString AssetDir() { return QApplication::applicationDirPath(); }
 }  // namespace
 
 Program::Program() : Sound(AssetDir().toStdString()), Main(&Sound, AssetDir()) {
-  QApplication::setApplicationName("VEXLAR");
+  // Named before the first window, which takes its X11 class and Wayland app id from these.
+  QApplication::setApplicationName(VEXLAR_APP_NAME);
+  QGuiApplication::setDesktopFileName(VEXLAR_APP_ID);
   ShowAtStartUp(Main);
 }
 
