@@ -168,6 +168,12 @@ def play():
 
     said = do(get("push button", "Finished"), "Press", "the result box", result).name
     assert said == f"You hit 1 of {count} with {len(probes)} probes.", f"another result: {said}"
+    alert = get("alert", "VEXLAR")
+    extents = lambda o: o.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    over = lambda a, b: a.x < b.x + b.width and b.x < a.x + a.width and a.y < b.y + b.height and \
+        b.y < a.y + a.height
+    box = until("the result box placed", lambda: (e := extents(alert)).width > 0 and e)
+    assert has(alert, "MODAL") and not over(box, extents(board)), "the result box not modal, or on the board"
     until("the Time Bonus where the clock stopped, told", lambda: bonus_told[-1:] == [text(bonus)])
     do(get("push button", "OK"), "Press", "the result box gone", lambda: not result())
     do(start, "SetFocus", "the focus on Start", lambda: has(start, "FOCUSED"))
