@@ -27,10 +27,8 @@ WindowLayout LayoutWindow(std::int32_t innerWidth, std::int32_t innerHeight) {
 }
 
 void LayoutPanel(std::span<DesignPlace> places, std::int32_t panelLeft) {
-  DesignPlace& back = places.back();
-  for (DesignPlace& member : places.first(places.size() - 1))
-    member.Left = static_cast<float>(panelLeft) + member.Left - back.Left;
-  back.Left = static_cast<float>(panelLeft);
+  for (DesignPlace& member : places)
+    member.Left = static_cast<float>(panelLeft) + member.Left - CtrlBoxBackPlace.Left;
 }
 
 }  // namespace vexlar

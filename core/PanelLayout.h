@@ -32,7 +32,7 @@ struct WindowLayout {
 // that square, it follows the width instead, so that the board and the panel are both whole.
 WindowLayout LayoutWindow(std::int32_t innerWidth, std::int32_t innerHeight);
 
-// Moves every member by its offset to the last place, CtrlBoxBack, before moving that one too.
+// Moves every member of the panel so that it keeps its offset to CtrlBoxBack's design place.
 void LayoutPanel(std::span<DesignPlace> places, std::int32_t panelLeft);
 
 constexpr int TwipsPerPixel = 15;

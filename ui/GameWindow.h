@@ -13,6 +13,7 @@
 
 #include "BoardWidget.h"
 #include "Game.h"
+#include "Panel.h"
 #include "Pictures.h"
 
 namespace vexlar {
@@ -51,6 +52,8 @@ class VEXLAR : public QWidget, public EventPump {
   QLineEdit *TxtGridSize = nullptr, *TxtQues = nullptr, *TxtMarks = nullptr;
   QScrollBar *VScroll1 = nullptr, *VScroll2 = nullptr;
   QTimer Timer1, Timer2;
+  // Every panel row's widget, back to front.
+  std::vector<PanelPart> PanelParts;
   // One strip label and check box per row of the option table, in its order.
   struct OptionBox {
     const OptionRow* Row;
@@ -70,13 +73,9 @@ class VEXLAR : public QWidget, public EventPump {
   bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
-  struct Placed {
-    QWidget* Control;
-    DesignPlace Place;
-  };
-  // Every panel member in its design place, CtrlBoxBack last.
-  std::vector<Placed> panelPlaces() const;
   void buildPanel();
+  // Slides the panel's left edge to that place, in twips.
+  void placePanel(std::int32_t panelLeft);
   // Slides the panel beside the board square this window's size gives, and sizes the board's
   // area; returns the inner height the board is measured from. The first build and every
   // resize lay out through here.
