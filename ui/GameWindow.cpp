@@ -63,6 +63,7 @@ VEXLAR::VEXLAR(SoundPort* sound, const QString& assetDir, QWidget* parent)
   LblResume->setGeometry(Pixels({1590, 2445, 3105, 1410}));
   LblResume->hide();
   buildPanel();
+  layOut();  // the first build's places, as every resize's
   for (QLineEdit* score : {TxtScore, TxtScore2}) score->installEventFilter(this);
   TellChangesOncePerSecond(TxtScore);  // the clock rewrites it on every tick
   connect(CmdStart, &QPushButton::clicked, this, [this] { Run(&Game::StartGame); });
@@ -109,7 +110,7 @@ void VEXLAR::resizeEvent(QResizeEvent* e) {
 
 std::int32_t VEXLAR::layOut() {
   const WindowLayout layout = LayoutWindow(width(), height());
-  placePanel(layout.PanelLeftTwips);
+  placePanel(layout);
   Board->setGeometry(0, 0, CtrlBoxBack->x(), layout.BoardHeight);
   return layout.BoardHeight;
 }

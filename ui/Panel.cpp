@@ -1,10 +1,16 @@
 #include "Panel.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <algorithm>
+#include <cmath>
+#include <string_view>
 #include <vector>
 
 #include "CheckBox.h"
@@ -29,58 +35,71 @@ using K = PanelKind;
 // clang-format off
 const PanelRow Fixed[] = {
     {"CtrlBoxBack", K::Back, &V::CtrlBoxBack, CtrlBoxBackPlace, "", 0x808000, 0xC0C000, Bold825},
-    {"LblTime", K::Caption, &V::LblTime, {7350, 255, 1320, 630}, "Time Bonus", 0x505000, 0x80FFFF, Bold975},
-    {"LblSkill", K::Caption, &V::LblSkill, {7350, 915, 1335, 615}, "Skill Bonus", 0x606000, 0x80FFFF, Bold975},
-    {"TxtScore", K::Score, &V::TxtScore, {7425, 510, 1170, 315}, "Time Bonus", 0, 0x00FF00, Score975},
-    {"TxtScore2", K::Score, &V::TxtScore2, {7425, 1155, 1185, 315}, "Skill Bonus", 0, 0x00FFFF, Score975},
+    {"LblTime", K::Caption, &V::LblTime, {7350, 255, 1320, 630}, "Time Bonus", 0x505000, 0x80FFFF,
+     Bold975, "TxtScore"},
+    {"LblSkill", K::Caption, &V::LblSkill, {7350, 915, 1335, 615}, "Skill Bonus", 0x606000,
+     0x80FFFF, Bold975, "TxtScore2"},
+    {"TxtScore", K::Score, &V::TxtScore, {7425, 510, 1170, 315}, "Time Bonus", 0, 0x00FF00,
+     Score975, "", "000000"},
+    {"TxtScore2", K::Score, &V::TxtScore2, {7425, 1155, 1185, 315}, "Skill Bonus", 0, 0x00FFFF,
+     Score975, "", "000000"},
     {"CmdFinish", K::Button, &V::CmdFinish, {7380, 1575, 1290, 405}, "Finished", -1, -1, Bold975},
-    {"CmdPause", K::Button, &V::CmdPause, {7380, 2010, 1290, 405}, "Pause", -1, -1, Bold975},
+    {"CmdPause", K::Button, &V::CmdPause, {7380, 2010, 1290, 405}, "Pause", -1, -1, Bold975, "",
+     "Resume"},
     {"CmdStart", K::Button, &V::CmdStart, {7380, 2445, 1290, 405}, "Start", -1, -1, Bold975},
-    {"LblGrid", K::Box, &V::LblGrid, {7365, 2925, 1320, 600}, "", Navy, 0x80FF80, Bold825},
-    {"LblQue", K::Box, &V::LblQue, {7365, 3555, 1320, 600}, "", Navy, 0x80FF80, Bold825},
-    {"LblMark", K::Box, &V::LblMark, {7365, 4200, 1320, 600}, "", 0x000080, 0x0000C0, Bold825},
-    {"LblGrid1", K::Caption, &V::LblGrid1, {7440, 3000, 465, 225}, "Grid", -1, Yellow, Bold825},
-    {"LblGrid2", K::Caption, &V::LblGrid2, {7455, 3210, 465, 210}, "Size", -1, Yellow, Bold825},
-    {"LblQue1", K::Caption, &V::LblQue1, {7440, 3630, 555, 225}, "Queue", -1, Yellow, Bold825},
-    {"LblQue2", K::Caption, &V::LblQue2, {7440, 3855, 510, 225}, "Count", -1, Yellow, Bold825},
-    {"LblMark1", K::Caption, &V::LblMark1, {7425, 4260, 555, 225}, "Mark", -1, Lilac, Bold825},
-    {"LblMark2", K::Caption, &V::LblMark2, {7440, 4470, 510, 225}, "Count", -1, Lilac, Bold825},
-    {"TxtGridSize", K::Number, &V::TxtGridSize, {7995, 3015, 435, 420}, "Grid Size", -1, -1, Number135},
-    {"TxtQues", K::Number, &V::TxtQues, {8010, 3645, 435, 435}, "Queue Count", -1, -1, Number135},
-    {"TxtMarks", K::Number, &V::TxtMarks, {8025, 4275, 450, 435}, "Mark Count", -1, -1, Number135},
-    {"VScroll1", K::Bar, &V::VScroll1, {8445, 3015, 210, 435}, "Grid Size", -1, -1, Bold825, MinGridSize, MaxGridSize},
-    {"VScroll2", K::Bar, &V::VScroll2, {8430, 3660, 225, 435}, "Queue Count", -1, -1, Bold825, MinQues, MaxQues},
+    {"LblGrid", K::Box, {}, {7365, 2925, 1320, 600}, "", Navy, -1, Bold825},
+    {"LblQue", K::Box, {}, {7365, 3555, 1320, 600}, "", Navy, -1, Bold825},
+    {"LblMark", K::Box, {}, {7365, 4200, 1320, 600}, "", 0x000080, -1, Bold825},
+    {"LblGrid1", K::Caption, &V::LblGrid1, {7440, 3000, 465, 225}, "Grid", -1, Yellow, Bold825,
+     "VScroll1"},
+    {"LblGrid2", K::Caption, &V::LblGrid2, {7455, 3210, 465, 210}, "Size", -1, Yellow, Bold825,
+     "VScroll1"},
+    {"LblQue1", K::Caption, &V::LblQue1, {7440, 3630, 555, 225}, "Queue", -1, Yellow, Bold825,
+     "VScroll2"},
+    {"LblQue2", K::Caption, &V::LblQue2, {7440, 3855, 510, 225}, "Count", -1, Yellow, Bold825,
+     "VScroll2"},
+    {"LblMark1", K::Caption, &V::LblMark1, {7425, 4260, 555, 225}, "Mark", -1, Lilac, Bold825,
+     "TxtMarks"},
+    {"LblMark2", K::Caption, &V::LblMark2, {7440, 4470, 510, 225}, "Count", -1, Lilac, Bold825,
+     "TxtMarks"},
+    {"TxtGridSize", K::Number, &V::TxtGridSize, {7995, 3015, 435, 420}, "Grid Size", -1, -1,
+     Number135, "", "25"},
+    {"TxtQues", K::Number, &V::TxtQues, {8010, 3645, 435, 435}, "Queue Count", -1, -1, Number135,
+     "", "25"},
+    {"TxtMarks", K::Number, &V::TxtMarks, {8025, 4275, 450, 435}, "Mark Count", -1, -1, Number135,
+     "", "25"},
+    {"VScroll1", K::Bar, &V::VScroll1, {8445, 3015, 210, 435}, "Grid Size", -1, -1, Bold825, "", nullptr,
+     MinGridSize, MaxGridSize},
+    {"VScroll2", K::Bar, &V::VScroll2, {8430, 3660, 225, 435}, "Queue Count", -1, -1, Bold825, "",
+     nullptr, MinQues, MaxQues},
 };
 // clang-format on
 
 std::vector<PanelRow> AllRows() {
   std::vector<PanelRow> rows(std::begin(Fixed), std::end(Fixed));
   for (const OptionRow& o : Options()) {
-    rows.push_back({o.Name, K::Strip, {}, o.Strip, o.Caption, o.Back, o.Fore, Arial825});
+    rows.push_back({"", K::Strip, {}, o.Strip, o.Caption, o.Back, o.Fore, Arial825, o.Name});
     rows.push_back({o.Name, K::Check, {}, o.Check, o.Caption, -1, -1, Arial825});
     rows.back().Option = rows[rows.size() - 2].Option = &o;
   }
   return rows;
 }
 
-QLineEdit* ScoreBox(QWidget* parent, std::int32_t fore, const char* name, const QFont& font) {
+QLineEdit* ScoreBox(QWidget* parent, const char* name) {
   auto* t = new QLineEdit("000000", parent);
   t->setAccessibleName(name);
   // A display: a click gives it the focus, which it passes on; Tab goes past it.
   t->setFocusPolicy(Qt::ClickFocus);
-  t->setFont(font);
   t->setAlignment(Qt::AlignCenter);
   t->setReadOnly(true);
-  t->setStyleSheet(QString("background:black;color:%1;border:1px solid gray;").arg(Css(fore)));
   return t;
 }
 
 // The settings and mark boxes: disabled, so only the bars and the game write them, and still
 // legible: dark grey digits on light grey, about 7:1.
-QLineEdit* NumberBox(QWidget* parent, const char* name, const QFont& font) {
+QLineEdit* NumberBox(QWidget* parent, const char* name) {
   auto* t = new QLineEdit(parent);
   t->setAccessibleName(name);
-  t->setFont(font);
   t->setAlignment(Qt::AlignCenter);
   t->setEnabled(false);
   QPalette pal = t->palette();
@@ -89,6 +108,28 @@ QLineEdit* NumberBox(QWidget* parent, const char* name, const QFont& font) {
   t->setPalette(pal);
   return t;
 }
+
+// The bars' arrows as tall as a bar is wide, their marks drawn as at a font resolution grown
+// with the panel, so that the whole bar grows with it.
+class BarStyle : public QProxyStyle {
+ public:
+  double Scale = 1;
+  int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override {
+    return m == PM_ScrollBarExtent && w ? w->width() : QProxyStyle::pixelMetric(m, o, w);
+  }
+  void drawComplexControl(ComplexControl c, const QStyleOptionComplex* o, QPainter* p,
+                          const QWidget* w) const override {
+    const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(o);
+    if (c != CC_ScrollBar || !bar || !w) return QProxyStyle::drawComplexControl(c, o, p, w);
+    QImage dpi(1, 1, QImage::Format_RGB32);
+    const int dotsPerMetre = static_cast<int>(std::lround(w->logicalDpiY() * Scale / 0.0254));
+    dpi.setDotsPerMeterX(dotsPerMetre);
+    dpi.setDotsPerMeterY(dotsPerMetre);
+    QStyleOptionSlider grown = *bar;
+    grown.fontMetrics = QFontMetrics(w->font(), &dpi);
+    QProxyStyle::drawComplexControl(c, &grown, p, w);
+  }
+};
 
 // A bar used as a spinner: its thumb runs up as its value rises, and ▲, Up and Page Up raise it.
 QScrollBar* Bar(QWidget* parent, int low, int high, const char* name) {
@@ -119,31 +160,28 @@ QScrollBar* Bar(QWidget* parent, int low, int high, const char* name) {
   return s;
 }
 
+// A row's widget, its font left to the layout; none for a box.
 QWidget* Make(const PanelRow& r, QWidget* parent) {
-  const QFont font = DesignFont(r.Font.Family, r.Font.Points, r.Font.Bold);
   switch (r.Kind) {
-    case K::Back: {
-      auto* l = new QLabel(parent);
-      l->setStyleSheet(QString("background:%1;border:1px solid %2;").arg(Css(r.Back), Css(r.Fore)));
+    case K::Back:
+      return new PanelBack(parent);
+    case K::Box:
+      return nullptr;
+    case K::Caption:
+    case K::Strip: {
+      // Only the text: the back paints its ground.
+      QLabel* l =
+          ColouredLabel(parent, r.Caption, -1, r.Fore, QFont(), false,
+                        r.Kind == K::Strip ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+      l->setAccessibleName(QString(r.Caption).trimmed());
       return l;
     }
-    case K::Box:
-      return ColouredLabel(parent, "", r.Back, r.Fore, font, true);
-    case K::Caption:
-      return ColouredLabel(parent, r.Caption, r.Back, r.Fore, font, r.Back >= 0,
-                           r.Back >= 0 ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignCenter);
-    case K::Strip:
-      return ColouredLabel(parent, r.Caption, r.Back, r.Fore, font, true,
-                           Qt::AlignLeft | Qt::AlignVCenter);
     case K::Score:
-      return ScoreBox(parent, r.Fore, r.Caption, font);
-    case K::Button: {
-      auto* b = new Ringed<QPushButton>(r.Caption, parent);
-      b->setFont(font);
-      return b;
-    }
+      return ScoreBox(parent, r.Caption);
+    case K::Button:
+      return new Ringed<QPushButton>(r.Caption, parent);
     case K::Number:
-      return NumberBox(parent, r.Caption, font);
+      return NumberBox(parent, r.Caption);
     case K::Bar:
       return Bar(parent, r.Low, r.High, r.Caption);
     case K::Check: {
@@ -155,12 +193,66 @@ QWidget* Make(const PanelRow& r, QWidget* parent) {
   return nullptr;
 }
 
+// The room a caption's text has: its place inside the border, less the control it names where
+// that stands in it, above or beside it, and a clear gap.
+QRect Room(const QRect& place, const QRect& named, int border, int gap) {
+  const QRect in = place.adjusted(border, border, -border, -border);
+  if (!named.intersects(in)) return in;
+  const QRect above(in.topLeft(), QPoint(in.right(), named.top() - gap - 1));
+  const QRect before(in.topLeft(), QPoint(named.left() - gap - 1, in.bottom()));
+  const auto area = [](const QRect& r) { return r.width() * r.height(); };
+  return area(above) >= area(before) ? above : before;
+}
+
+// The row's font at the panel's scale, made smaller until its widest text fits the room.
+QFont Fitted(const PanelRow& r, double scale, const QSize& room, const QWidget* on) {
+  QFont f = DesignFont(r.Font.Family, r.Font.Points * scale, r.Font.Bold);
+  const QString text = r.Widest ? r.Widest : r.Caption;
+  for (int n = 0; n < 40; ++n) {
+    const QFontMetricsF m(f, on);
+    if (m.horizontalAdvance(text) <= room.width() && m.height() <= room.height()) break;
+    f.setPointSizeF(f.pointSizeF() * 0.95);
+  }
+  return f;
+}
+
+// Where the text of a control lies clear of its frame and bevel, at the panel's scale.
+QSize TextRoom(PanelKind kind, const QSize& size, double scale) {
+  const int across = kind == K::Button ? 8 : 6, down = 4;
+  return size - QSize(static_cast<int>(across * scale), static_cast<int>(down * scale));
+}
+
+// The keyboard's stops: the controls the player works, not the displays.
+bool TabStop(PanelKind kind) { return kind == K::Button || kind == K::Bar || kind == K::Check; }
+
 template <typename... F>
 struct Overload : F... {
   using F::operator()...;
 };
 
 }  // namespace
+
+bool PaintedBehind(const PanelRow& row) {
+  return row.Kind == K::Back || row.Kind == K::Box || row.Kind == K::Strip ||
+         (row.Kind == K::Caption && row.Back >= 0);
+}
+
+void PanelBack::Paint(std::vector<Painted> rows, int border) {
+  rows_ = std::move(rows);
+  border_ = border;
+  update();
+}
+
+void PanelBack::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  for (const Painted& r : rows_) {
+    const int b = border_;
+    // The shape has a border of its own colour; the boxes and strips a black one.
+    const QColor edge = r.Row->Kind == K::Back ? FromBgr(r.Row->Fore) : QColor(Qt::black);
+    p.fillRect(r.Place, edge);
+    p.fillRect(r.Place.adjusted(b, b, -b, -b), FromBgr(r.Row->Back));
+  }
+}
 
 std::span<const PanelRow> PanelRows() {
   static const std::vector<PanelRow> rows = AllRows();
@@ -190,23 +282,59 @@ void VEXLAR::buildPanel() {
     if (row.Kind == K::Strip) OptionBoxes.push_back({row.Option, static_cast<QLabel*>(w), nullptr});
     if (row.Kind == K::Check) OptionBoxes.back().Check = static_cast<QCheckBox*>(w);
   }
-  // Design places first; the first activation slides the panel beside the board.
-  for (const PanelPart& p : PanelParts) p.Widget->setGeometry(Pixels(p.Row->Place));
-
-  // The keyboard's round in the order of the tab indexes; the score boxes (5, 13) are left out.
-  std::vector<std::pair<int, QWidget*>> tabs = {{2, Board},    {4, VScroll1},   {7, CmdPause},
-                                                {8, VScroll2}, {11, CmdFinish}, {12, CmdStart}};
-  for (const OptionBox& o : OptionBoxes) tabs.emplace_back(o.Row->Tab, o.Check);
-  std::sort(tabs.begin(), tabs.end());
-  for (std::size_t i = 1; i < tabs.size(); ++i) setTabOrder(tabs[i - 1].second, tabs[i].second);
+  // Made after the bars, so that the window deletes them before it.
+  auto* barStyle = new BarStyle;
+  barStyle->setParent(this);
+  for (QScrollBar* bar : {VScroll1, VScroll2}) bar->setStyle(barStyle);
+  std::vector<const PanelPart*> stops;
+  for (const PanelPart& p : PanelParts) {
+    const auto named = std::ranges::find_if(PanelParts, [&](const PanelPart& c) {
+      return std::string_view(c.Row->Name) == p.Row->Names;
+    });
+    if (*p.Row->Names) static_cast<QLabel*>(p.Widget)->setBuddy(named->Widget);
+    if (TabStop(p.Row->Kind)) stops.push_back(&p);
+  }
+  // Tab goes down the panel as the player reads it, from the board and back to it.
+  std::ranges::stable_sort(stops, {}, [](const PanelPart* p) { return p->Row->Place.Top; });
+  QWidget* before = Board;
+  for (const PanelPart* p : stops) setTabOrder(before, p->Widget), before = p->Widget;
 }
 
-void VEXLAR::placePanel(std::int32_t panelLeft) {
+void VEXLAR::placePanel(const WindowLayout& layout) {
   std::vector<DesignPlace> places;
   for (const PanelPart& p : PanelParts) places.push_back(p.Row->Place);
-  LayoutPanel(places, panelLeft);
-  for (std::size_t i = 0; i < places.size(); ++i)
-    PanelParts[i].Widget->setGeometry(Pixels(places[i]));
+  LayoutPanel(places, layout.PanelLeftTwips, layout.Scale);
+  std::vector<QRect> at;
+  for (const DesignPlace& d : places) at.push_back(Pixels(d));
+  const int border = std::max(1, static_cast<int>(std::lround(layout.Scale)));
+  const QPoint origin = at.front().topLeft();  // the back's
+  std::vector<PanelBack::Painted> painted;
+  for (std::size_t i = 0; i < PanelParts.size(); ++i) {
+    const PanelRow& row = *PanelParts[i].Row;
+    QWidget* w = PanelParts[i].Widget;
+    if (PaintedBehind(row)) painted.push_back({&row, at[i].translated(-origin)});
+    if (!w || row.Kind == K::Back) continue;
+    QRect place = at[i];
+    QSize room = TextRoom(row.Kind, place.size(), layout.Scale);
+    if (row.Kind == K::Caption || row.Kind == K::Strip) {
+      const QWidget* named = static_cast<QLabel*>(w)->buddy();
+      const auto n = std::ranges::find(PanelParts, named, &PanelPart::Widget) - PanelParts.begin();
+      place = Room(place, at[static_cast<std::size_t>(n)], row.Back >= 0 ? border : 0, border);
+      room = place.size();
+    }
+    w->setGeometry(place);
+    w->setFont(Fitted(row, layout.Scale, room, w));
+    if (row.Kind == K::Score) {
+      const QString css = QString("background:black;color:%1;border:%2px solid gray;")
+                              .arg(Css(row.Fore))
+                              .arg(border);
+      if (w->styleSheet() != css) w->setStyleSheet(css);
+    }
+    if (row.Kind == K::Check) static_cast<PanelCheckBox*>(w)->SetScale(layout.Scale);
+  }
+  static_cast<BarStyle*>(VScroll1->style())->Scale = layout.Scale;
+  CtrlBoxBack->setGeometry(at.front());
+  CtrlBoxBack->Paint(std::move(painted), border);
 }
 
 QCheckBox* VEXLAR::Check(std::int16_t PanelView::*value) const {
