@@ -314,13 +314,17 @@ void VEXLAR::placePanel(const WindowLayout& layout) {
     QWidget* w = PanelParts[i].Widget;
     if (PaintedBehind(row)) painted.push_back({&row, at[i].translated(-origin)});
     if (!w || row.Kind == K::Back) continue;
-    QRect place = at[i];
+    const QRect place = at[i];
     QSize room = TextRoom(row.Kind, place.size(), layout.Scale);
     if (row.Kind == K::Caption || row.Kind == K::Strip) {
+      // The caption keeps its whole place; its text stands in the room beside its control.
       const QWidget* named = static_cast<QLabel*>(w)->buddy();
       const auto n = std::ranges::find(PanelParts, named, &PanelPart::Widget) - PanelParts.begin();
-      place = Room(place, at[static_cast<std::size_t>(n)], row.Back >= 0 ? border : 0, border);
-      room = place.size();
+      const QRect r =
+          Room(place, at[static_cast<std::size_t>(n)], row.Back >= 0 ? border : 0, border);
+      w->setContentsMargins(r.left() - place.left(), r.top() - place.top(),
+                            place.right() - r.right(), place.bottom() - r.bottom());
+      room = r.size();
     }
     w->setGeometry(place);
     w->setFont(Fitted(row, layout.Scale, room, w));
