@@ -17,181 +17,14 @@
 #include "FocusRing.h"
 #include "Fonts.h"
 #include "GameWindow.h"
+#include "PanelControls.h"
 #include "Twips.h"
 
 namespace vexlar {
 
 namespace {
 
-QString Css(std::int32_t bgr) { return FromBgr(bgr).name(); }
-
-constexpr PanelFont Bold975{"MS Sans Serif", 9.75, true}, Bold825{"MS Sans Serif", 8.25, true},
-    Score975{"Times New Roman", 9.75, true}, Number135{"MS Sans Serif", 13.5, true},
-    Arial825{"Arial", 8.25, false};
-constexpr std::int32_t Yellow = 0xFFFF80, Lilac = 0xC0C0FF, Navy = 0x800000;
-using V = VEXLAR;
 using K = PanelKind;
-
-// clang-format off
-const PanelRow Fixed[] = {
-    {"CtrlBoxBack", K::Back, &V::CtrlBoxBack, CtrlBoxBackPlace, "", 0x808000, 0xC0C000, Bold825},
-    {"LblTime", K::Caption, &V::LblTime, {7350, 255, 1320, 630}, "Time Bonus", 0x505000, 0x80FFFF,
-     Bold975, "TxtScore"},
-    {"LblSkill", K::Caption, &V::LblSkill, {7350, 915, 1335, 615}, "Skill Bonus", 0x606000,
-     0x80FFFF, Bold975, "TxtScore2"},
-    {"TxtScore", K::Score, &V::TxtScore, {7425, 510, 1170, 315}, "Time Bonus", 0, 0x00FF00,
-     Score975, "", "000000"},
-    {"TxtScore2", K::Score, &V::TxtScore2, {7425, 1155, 1185, 315}, "Skill Bonus", 0, 0x00FFFF,
-     Score975, "", "000000"},
-    {"CmdFinish", K::Button, &V::CmdFinish, {7380, 1575, 1290, 405}, "Finished", -1, -1, Bold975},
-    {"CmdPause", K::Button, &V::CmdPause, {7380, 2010, 1290, 405}, "Pause", -1, -1, Bold975, "",
-     "Resume"},
-    {"CmdStart", K::Button, &V::CmdStart, {7380, 2445, 1290, 405}, "Start", -1, -1, Bold975},
-    {"LblGrid", K::Box, {}, {7365, 2925, 1320, 600}, "", Navy, -1, Bold825},
-    {"LblQue", K::Box, {}, {7365, 3555, 1320, 600}, "", Navy, -1, Bold825},
-    {"LblMark", K::Box, {}, {7365, 4200, 1320, 600}, "", 0x000080, -1, Bold825},
-    {"LblGrid1", K::Caption, &V::LblGrid1, {7440, 3000, 465, 225}, "Grid", -1, Yellow, Bold825,
-     "VScroll1"},
-    {"LblGrid2", K::Caption, &V::LblGrid2, {7455, 3210, 465, 210}, "Size", -1, Yellow, Bold825,
-     "VScroll1"},
-    {"LblQue1", K::Caption, &V::LblQue1, {7440, 3630, 555, 225}, "Queue", -1, Yellow, Bold825,
-     "VScroll2"},
-    {"LblQue2", K::Caption, &V::LblQue2, {7440, 3855, 510, 225}, "Count", -1, Yellow, Bold825,
-     "VScroll2"},
-    {"LblMark1", K::Caption, &V::LblMark1, {7425, 4260, 555, 225}, "Mark", -1, Lilac, Bold825,
-     "TxtMarks"},
-    {"LblMark2", K::Caption, &V::LblMark2, {7440, 4470, 510, 225}, "Count", -1, Lilac, Bold825,
-     "TxtMarks"},
-    {"TxtGridSize", K::Number, &V::TxtGridSize, {7995, 3015, 435, 420}, "Grid Size", -1, -1,
-     Number135, "", "25"},
-    {"TxtQues", K::Number, &V::TxtQues, {8010, 3645, 435, 435}, "Queue Count", -1, -1, Number135,
-     "", "25"},
-    {"TxtMarks", K::Number, &V::TxtMarks, {8025, 4275, 450, 435}, "Mark Count", -1, -1, Number135,
-     "", "25"},
-    {"VScroll1", K::Bar, &V::VScroll1, {8445, 3015, 210, 435}, "Grid Size", -1, -1, Bold825, "", nullptr,
-     MinGridSize, MaxGridSize},
-    {"VScroll2", K::Bar, &V::VScroll2, {8430, 3660, 225, 435}, "Queue Count", -1, -1, Bold825, "",
-     nullptr, MinQues, MaxQues},
-};
-// clang-format on
-
-std::vector<PanelRow> AllRows() {
-  std::vector<PanelRow> rows(std::begin(Fixed), std::end(Fixed));
-  for (const OptionRow& o : Options()) {
-    rows.push_back({"", K::Strip, {}, o.Strip, o.Caption, o.Back, o.Fore, Arial825, o.Name});
-    rows.push_back({o.Name, K::Check, {}, o.Check, o.Caption, -1, -1, Arial825});
-    rows.back().Option = rows[rows.size() - 2].Option = &o;
-  }
-  return rows;
-}
-
-QLineEdit* ScoreBox(QWidget* parent, const char* name) {
-  auto* t = new QLineEdit("000000", parent);
-  t->setAccessibleName(name);
-  // A display: a click gives it the focus, which it passes on; Tab goes past it.
-  t->setFocusPolicy(Qt::ClickFocus);
-  t->setAlignment(Qt::AlignCenter);
-  t->setReadOnly(true);
-  return t;
-}
-
-// The settings and mark boxes: disabled, so only the bars and the game write them, and still
-// legible: dark grey digits on light grey, about 7:1.
-QLineEdit* NumberBox(QWidget* parent, const char* name) {
-  auto* t = new QLineEdit(parent);
-  t->setAccessibleName(name);
-  t->setAlignment(Qt::AlignCenter);
-  t->setEnabled(false);
-  QPalette pal = t->palette();
-  pal.setColor(QPalette::Disabled, QPalette::Base, QColor(239, 239, 239));
-  pal.setColor(QPalette::Disabled, QPalette::Text, QColor(80, 80, 80));
-  t->setPalette(pal);
-  return t;
-}
-
-// The bars' arrows as tall as a bar is wide, their marks drawn as at a font resolution grown
-// with the panel, so that the whole bar grows with it.
-class BarStyle : public QProxyStyle {
- public:
-  double Scale = 1;
-  int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override {
-    return m == PM_ScrollBarExtent && w ? w->width() : QProxyStyle::pixelMetric(m, o, w);
-  }
-  void drawComplexControl(ComplexControl c, const QStyleOptionComplex* o, QPainter* p,
-                          const QWidget* w) const override {
-    const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(o);
-    if (c != CC_ScrollBar || !bar || !w) return QProxyStyle::drawComplexControl(c, o, p, w);
-    QImage dpi(1, 1, QImage::Format_RGB32);
-    const int dotsPerMetre = static_cast<int>(std::lround(w->logicalDpiY() * Scale / 0.0254));
-    dpi.setDotsPerMeterX(dotsPerMetre);
-    dpi.setDotsPerMeterY(dotsPerMetre);
-    QStyleOptionSlider grown = *bar;
-    grown.fontMetrics = QFontMetrics(w->font(), &dpi);
-    QProxyStyle::drawComplexControl(c, &grown, p, w);
-  }
-};
-
-// A bar used as a spinner: its thumb runs up as its value rises, and ▲, Up and Page Up raise it.
-QScrollBar* Bar(QWidget* parent, int low, int high, const char* name) {
-  auto* s = new Ringed<QScrollBar>(Qt::Vertical, parent);
-  s->setAccessibleName(name);
-  s->setFocusPolicy(Qt::StrongFocus);
-  s->setRange(low, high);
-  s->setSingleStep(1);
-  s->setPageStep(1);
-  s->setInvertedAppearance(true);
-  // The arrows, keys and menu of a scroll bar move down the page; each move is turned round
-  // here, so that up, Page Up, Home and the menu's Top all raise the value.
-  QObject::connect(s, &QAbstractSlider::actionTriggered, s, [s](int action) {
-    using A = QAbstractSlider::SliderAction;
-    switch (action) {
-      case A::SliderSingleStepSub:
-      case A::SliderPageStepSub:
-        return s->setSliderPosition(s->value() + 1);
-      case A::SliderSingleStepAdd:
-      case A::SliderPageStepAdd:
-        return s->setSliderPosition(s->value() - 1);
-      case A::SliderToMinimum:
-        return s->setSliderPosition(s->maximum());
-      case A::SliderToMaximum:
-        return s->setSliderPosition(s->minimum());
-    }
-  });
-  return s;
-}
-
-// A row's widget, its font left to the layout; none for a box.
-QWidget* Make(const PanelRow& r, QWidget* parent) {
-  switch (r.Kind) {
-    case K::Back:
-      return new PanelBack(parent);
-    case K::Box:
-      return nullptr;
-    case K::Caption:
-    case K::Strip: {
-      // Only the text: the back paints its ground.
-      QLabel* l =
-          ColouredLabel(parent, r.Caption, -1, r.Fore, QFont(), false,
-                        r.Kind == K::Strip ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-      l->setAccessibleName(QString(r.Caption).trimmed());
-      return l;
-    }
-    case K::Score:
-      return ScoreBox(parent, r.Caption);
-    case K::Button:
-      return new Ringed<QPushButton>(r.Caption, parent);
-    case K::Number:
-      return NumberBox(parent, r.Caption);
-    case K::Bar:
-      return Bar(parent, r.Low, r.High, r.Caption);
-    case K::Check: {
-      auto* check = new PanelCheckBox(parent);
-      check->setAccessibleName(QString(r.Caption).trimmed());
-      return check;
-    }
-  }
-  return nullptr;
-}
 
 // The room a caption's text has: its place inside the border, less the control it names where
 // that stands in it, above or beside it, and a clear gap.
@@ -232,11 +65,6 @@ struct Overload : F... {
 
 }  // namespace
 
-bool PaintedBehind(const PanelRow& row) {
-  return row.Kind == K::Back || row.Kind == K::Box || row.Kind == K::Strip ||
-         (row.Kind == K::Caption && row.Back >= 0);
-}
-
 void PanelBack::Paint(std::vector<Painted> rows, int border) {
   rows_ = std::move(rows);
   border_ = border;
@@ -254,26 +82,9 @@ void PanelBack::paintEvent(QPaintEvent*) {
   }
 }
 
-std::span<const PanelRow> PanelRows() {
-  static const std::vector<PanelRow> rows = AllRows();
-  return rows;
-}
-
-QLabel* ColouredLabel(QWidget* parent, const char* caption, std::int32_t back, std::int32_t fore,
-                      const QFont& font, bool bordered, Qt::Alignment align) {
-  auto* l = new QLabel(caption, parent);
-  l->setFont(font);
-  l->setAlignment(align);
-  QString css = QString("color:%1;").arg(Css(fore));
-  css += back < 0 ? "background:transparent;" : QString("background:%1;").arg(Css(back));
-  if (bordered) css += "border:1px solid black;";
-  l->setStyleSheet(css);
-  return l;
-}
-
 void VEXLAR::buildPanel() {
   for (const PanelRow& row : PanelRows()) {
-    QWidget* w = Make(row, this);
+    QWidget* w = MakePanelWidget(row, this);
     PanelParts.push_back({&row, w});
     std::visit(
         Overload{[](std::monostate) {},
@@ -282,10 +93,7 @@ void VEXLAR::buildPanel() {
     if (row.Kind == K::Strip) OptionBoxes.push_back({row.Option, static_cast<QLabel*>(w), nullptr});
     if (row.Kind == K::Check) OptionBoxes.back().Check = static_cast<QCheckBox*>(w);
   }
-  // Made after the bars, so that the window deletes them before it.
-  auto* barStyle = new BarStyle;
-  barStyle->setParent(this);
-  for (QScrollBar* bar : {VScroll1, VScroll2}) bar->setStyle(barStyle);
+  ShareBarStyle(this, {VScroll1, VScroll2});
   std::vector<const PanelPart*> stops;
   for (const PanelPart& p : PanelParts) {
     const auto named = std::ranges::find_if(PanelParts, [&](const PanelPart& c) {
@@ -309,6 +117,7 @@ void VEXLAR::placePanel(const WindowLayout& layout) {
   const int border = std::max(1, static_cast<int>(std::lround(layout.Scale)));
   const QPoint origin = at.front().topLeft();  // the back's
   std::vector<PanelBack::Painted> painted;
+  std::vector<QFont> fonts(PanelParts.size());
   for (std::size_t i = 0; i < PanelParts.size(); ++i) {
     const PanelRow& row = *PanelParts[i].Row;
     QWidget* w = PanelParts[i].Widget;
@@ -327,16 +136,19 @@ void VEXLAR::placePanel(const WindowLayout& layout) {
       room = r.size();
     }
     w->setGeometry(place);
-    w->setFont(Fitted(row, layout.Scale, room, w));
-    if (row.Kind == K::Score) {
-      const QString css = QString("background:black;color:%1;border:%2px solid gray;")
-                              .arg(Css(row.Fore))
-                              .arg(border);
-      if (w->styleSheet() != css) w->setStyleSheet(css);
-    }
-    if (row.Kind == K::Check) static_cast<PanelCheckBox*>(w)->SetScale(layout.Scale);
+    fonts[i] = Fitted(row, layout.Scale, room, w);
+    ScalePanelWidget(w, row, layout.Scale, border);
   }
-  static_cast<BarStyle*>(VScroll1->style())->Scale = layout.Scale;
+  // Texts of one kind and design font keep one size: that of the one with the least room.
+  for (std::size_t i = 0; i < PanelParts.size(); ++i) {
+    const PanelRow& row = *PanelParts[i].Row;
+    for (std::size_t j = 0; j < PanelParts.size(); ++j)
+      if (PanelParts[j].Row->Kind == row.Kind &&
+          PanelParts[j].Row->Font.Points == row.Font.Points &&
+          fonts[j].pointSizeF() < fonts[i].pointSizeF())
+        fonts[i] = fonts[j];
+    if (PanelParts[i].Widget && row.Kind != K::Back) PanelParts[i].Widget->setFont(fonts[i]);
+  }
   CtrlBoxBack->setGeometry(at.front());
   CtrlBoxBack->Paint(std::move(painted), border);
 }
