@@ -2,19 +2,13 @@
 
 #include <QFontMetricsF>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
-#include <QProxyStyle>
-#include <QPushButton>
 #include <QScrollBar>
-#include <QStyleOptionSlider>
 #include <algorithm>
 #include <cmath>
 #include <string_view>
 #include <vector>
 
-#include "CheckBox.h"
-#include "FocusRing.h"
 #include "Fonts.h"
 #include "GameWindow.h"
 #include "PanelControls.h"
