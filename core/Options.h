@@ -17,7 +17,6 @@ struct OptionRow {
   const char* Caption;             // the strip label the box sits on names the option
   std::int32_t Back, Fore;         // the strip's colours, 0xBBGGRR
   DesignPlace Strip, Check;        // design places in twips
-  int Tab;                         // the check box's place in the keyboard's round
   bool LockedInPlay;               // Start disables it, Finish enables it again
   void (Game::*Click)();           // what a click does besides keeping the value; may be null
 };

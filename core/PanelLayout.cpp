@@ -13,10 +13,13 @@ std::int32_t PanelLeftFor(std::int32_t windowHeightTwips) {
 WindowLayout LayoutWindow(std::int32_t innerWidth, std::int32_t innerHeight) {
   constexpr std::int32_t Margin = 4;  // pixels kept free right of the panel
   const auto at = [](std::int32_t h) {
-    return WindowLayout{h, PanelLeftFor((h + MaximizedFramePixels) * TwipsPerPixel)};
+    const std::int32_t framed = (h + MaximizedFramePixels) * TwipsPerPixel;
+    return WindowLayout{h, PanelLeftFor(framed),
+                        std::max(1.0, static_cast<double>(framed) / DesignWindowTwips)};
   };
   const auto fits = [&](const WindowLayout& l) {
-    return (l.PanelLeftTwips + CtrlBoxBackPlace.Width) / TwipsPerPixel + Margin <= innerWidth;
+    return (l.PanelLeftTwips + CtrlBoxBackPlace.Width * l.Scale) / TwipsPerPixel + Margin <=
+           innerWidth;
   };
   constexpr std::int32_t Smallest = 25 + 27;  // a board of one pixel a position
   WindowLayout l = at(innerHeight);
@@ -26,11 +29,11 @@ WindowLayout LayoutWindow(std::int32_t innerWidth, std::int32_t innerHeight) {
   return l;
 }
 
-void LayoutPanel(std::span<DesignPlace> places, std::int32_t panelLeft) {
-  DesignPlace& back = places.back();
-  for (DesignPlace& member : places.first(places.size() - 1))
-    member.Left = static_cast<float>(panelLeft) + member.Left - back.Left;
-  back.Left = static_cast<float>(panelLeft);
+void LayoutPanel(std::span<DesignPlace> places, std::int32_t panelLeft, double scale) {
+  const auto s = static_cast<float>(scale);
+  for (DesignPlace& m : places)
+    m = {static_cast<float>(panelLeft) + (m.Left - CtrlBoxBackPlace.Left) * s, m.Top * s,
+         m.Width * s, m.Height * s};
 }
 
 }  // namespace vexlar

@@ -1,4 +1,5 @@
-// The control panel's design places (twips) and the slide that puts it beside the square board.
+// The control panel's design places (twips), its scale and the slide that puts it beside the
+// square board.
 #pragma once
 #include <cstdint>
 #include <span>
@@ -6,8 +7,7 @@
 namespace vexlar {
 
 struct DesignPlace {
-  float Left;  // twips; the only coordinate the layout changes
-  std::int32_t Top, Width, Height;
+  float Left, Top, Width, Height;  // twips
 };
 
 // The panel's background shape; every member keeps its offset to it.
@@ -22,18 +22,25 @@ std::int32_t PanelLeftFor(std::int32_t windowHeightTwips);
 // inner height by that much, and the panel stands clear of the board square.
 constexpr std::int32_t MaximizedFramePixels = 26;
 
+// The window's height with its frame that the panel's places were designed in: the one that
+// puts its left edge at CtrlBoxBackPlace.
+constexpr std::int32_t DesignWindowTwips = 7360;
+
 struct WindowLayout {
   std::int32_t BoardHeight;     // the inner height the first build measures the board from
   std::int32_t PanelLeftTwips;  // where the panel slides to
+  double Scale;                 // the panel's size against its design size, never below 1
 };
 
 // The board square and the panel beside it in a game window of this inner size, in pixels. The
-// board's side follows the window's height; where the window is too narrow for the panel beside
-// that square, it follows the width instead, so that the board and the panel are both whole.
+// board's side follows the window's height, and the panel grows with the board as the design
+// window would; where the window is too narrow for the panel beside that square, the board
+// follows the width instead, so that the board and the panel are both whole.
 WindowLayout LayoutWindow(std::int32_t innerWidth, std::int32_t innerHeight);
 
-// Moves every member by its offset to the last place, CtrlBoxBack, before moving that one too.
-void LayoutPanel(std::span<DesignPlace> places, std::int32_t panelLeft);
+// Scales every member of the panel about the window's top and slides it so that it keeps its
+// scaled offset to CtrlBoxBack, whose left edge goes to panelLeft.
+void LayoutPanel(std::span<DesignPlace> places, std::int32_t panelLeft, double scale);
 
 constexpr int TwipsPerPixel = 15;
 

@@ -152,6 +152,17 @@ class DesktopTest : public QObject {
     QCOMPARE(QString(xprop.readAll()).trimmed().section(", ", 1), '"' + wmClass + '"');
   }
 
+  // The panel stands as in the design, about 0.8 of the window's height and Start about 0.05 of
+  // it; on a portrait screen, of the board's side, the panel beside the board at its top.
+  void panelInProportionBesideTheBoard() {
+    if (Desktop != "openbox") QSKIP("a stacking window manager's test");
+    const double side = screen.width() < screen.height() ? w->Board->height() : w->height();
+    const double panel = w->CtrlBoxBack->height() / side, start = w->CmdStart->height() / side;
+    qInfo("window %dx%d, panel %d px (%.3f), Start %d px (%.3f)", w->width(), w->height(),
+          w->CtrlBoxBack->height(), panel, w->CmdStart->height(), start);
+    QVERIFY(panel > 0.75 && panel < 0.85 && start > 0.045 && start < 0.06);
+  }
+
   // A tiling window manager halves the game's window for a second one beside it.
   void tiledBesideAnotherWindow() {
     if (Desktop != "i3") QSKIP("a tiling window manager's test");
@@ -252,7 +263,8 @@ class DesktopTest : public QObject {
     if (w->CtrlBoxBack->x() <= w->PbxCover->geometry().right() + 2) return "panel on the board";
     QCoreApplication::sendPostedEvents();  // the paints the game has asked for, before the grab
     const QImage shot = x11 ? w->screen()->grabWindow(0).toImage() : QImage();
-    if (x11 && shot.pixelColor(w->CtrlBoxBack->mapToGlobal(QPoint(1, 60))) != Teal)
+    const QPoint inside(w->CtrlBoxBack->width() / 40, 60);  // within the border of any scale
+    if (x11 && shot.pixelColor(w->CtrlBoxBack->mapToGlobal(inside)) != Teal)
       return "panel not drawn";
     if (!w->Board->isVisible()) return {};  // under the cover
     int buttons = 0;

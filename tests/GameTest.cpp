@@ -51,7 +51,16 @@ TEST_F(Play, BoardNumberingOfTheDesignsExampleTheFirstBuildAndTheWindowsPlaces) 
   EXPECT_EQ((PictureStrip{300, 300, 14, 14}.Frame(195)), (Rect{273, 273, 21, 21}));
   // Wide windows keep the rule, with the frame of a maximized child; narrow ones fit the width.
   EXPECT_EQ(LayoutWindow(1920, 1042).PanelLeftTwips, (1042 + 26) * 15 - 70);
-  EXPECT_EQ(LayoutWindow(1080, 1882).BoardHeight, 956);  // the panel then ends at pixel 1076
+  // The panel grows with the board, never below its design size: three times as big beside a
+  // board of three times the design window's 7360 twips with its frame; Start three times as tall.
+  EXPECT_EQ(LayoutWindow(632, 422).Scale, 1.0);
+  const WindowLayout big = LayoutWindow(2000, 1446);
+  std::vector<DesignPlace> start{{7380, 2445, 1290, 405}};
+  LayoutPanel(start, big.PanelLeftTwips, big.Scale);
+  EXPECT_EQ((std::vector<float>{start[0].Left, start[0].Top, start[0].Height}),
+            (std::vector<float>{22010 + 270, 7335, 1215}));
+  // A portrait screen: the panel, 1.83 times as big, ends at pixel 1076 beside a smaller board.
+  EXPECT_EQ(LayoutWindow(1080, 1882).BoardHeight, 873);
 }
 
 // Random boards: ques distinct, apart unless adjacency is on, in every row; paths reversible.

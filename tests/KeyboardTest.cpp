@@ -43,10 +43,10 @@ class KeyboardTest : public QObject {
     QCOMPARE(read(w->TxtQues)->text(QAccessible::Value), QString("4"));
     QVERIFY(read(demo)->state().checkable && !read(demo)->state().checked);
     // From the cover into the panel, and round both ways.
-    QCOMPARE(Tabs(7), (QList<QWidget*>{adjacency, w->VScroll1, w->VScroll2, w->CmdStart, audio,
-                                       demo, adjacency}));
+    QCOMPARE(Tabs(7), (QList<QWidget*>{w->CmdStart, w->VScroll1, w->VScroll2, audio, demo,
+                                       adjacency, w->CmdStart}));
     QCOMPARE(Tabs(6, true),
-             (QList<QWidget*>{demo, audio, w->CmdStart, w->VScroll2, w->VScroll1, adjacency}));
+             (QList<QWidget*>{adjacency, demo, audio, w->VScroll2, w->VScroll1, w->CmdStart}));
     QVERIFY(TabTo(w->VScroll1));
     Key(Qt::Key_Up);  // up raises, as the up arrow does
     QCOMPARE(w->TxtGridSize->text(), QString("15"));
@@ -106,7 +106,7 @@ class KeyboardTest : public QObject {
     QVERIFY2(heard.isEmpty(), qPrintable(heard.join("; ")));
     Click(w->TxtScore);  // during a game a score box hands the focus on to Finished
     QTRY_COMPARE(QApplication::focusWidget(), w->CmdFinish);
-    QCOMPARE(Tabs(6), (QList<QWidget*>{audio, w->Board, w->VScroll1, w->CmdPause, w->VScroll2,
+    QCOMPARE(Tabs(6), (QList<QWidget*>{w->CmdPause, w->VScroll1, w->VScroll2, audio, w->Board,
                                        w->CmdFinish}));
     for (int n = 0; n < 6; ++n) {  // every stop shows a ring that stands out 3:1 against its ground
       QWidget* c = QApplication::focusWidget();

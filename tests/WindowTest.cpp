@@ -58,10 +58,33 @@ class WindowTest : public QObject {
       return s + " " + w->CmdPause->text();
     };
     QCOMPARE(state(), QString("1001100100 Pause"));  // idle: the board waits under the cover
+    // At twice the design size and at it: each caption's ground as its row says, the text on it
+    // legible and clear of the control it names by a pixel a scale; Start and its font grown.
+    int startFont = 0;
+    for (auto [size, band] : {std::pair{QSize(1400, 955), 2}, {QSize(800, 464), 1}}) {
+      s.Main.resize(s.Main.size() - w->size() + size);
+      QTRY_COMPARE(w->size(), size);
+      QTRY_COMPARE(w->CmdStart->height(), 27 * band);
+      QVERIFY(QFontInfo(w->CmdStart->font()).pixelSize() * 2 / band >= startFont);
+      startFont = QFontInfo(w->CmdStart->font()).pixelSize();
+      const QImage shot = OnScreen(w);
+      for (const PanelPart& p : w->PanelParts) {
+        auto* caption = qobject_cast<QLabel*>(p.Widget);
+        if (!caption || p.Row->Back < 0) continue;
+        QImage ground(shot.size(), shot.format());
+        ground.fill(FromBgr(p.Row->Back));
+        const QRect r = caption->geometry(), box = caption->buddy()->geometry();
+        QCOMPARE(shot.pixelColor(r.topLeft() + QPoint(band, band)), ground.pixelColor(0, 0));
+        QVERIFY(std::ranges::max(Contrasts(
+                    shot, ground, caption->contentsRect().translated(r.topLeft()))) >= 4.5);
+        const QRect clear = box.top() - r.top() > box.left() - r.left()
+                                ? QRect(box.left(), box.top() - band, box.width(), band)
+                                : QRect(box.left() - band, box.top(), band, box.height());
+        QVERIFY2(std::ranges::max(Contrasts(shot, ground, clear)) == 1, p.Row->Caption);
+      }
+    }
     // 464 pixels inside and a maximized child's frame, 7350 twips, put the panel at 7280 twips.
-    s.Main.resize(s.Main.size() - w->size() + QSize(800, 464));
-    QTRY_COMPARE(w->size(), QSize(800, 464));
-    QTRY_COMPARE(w->CtrlBoxBack->x(), qRound(7280 / 15.0));
+    QCOMPARE(w->CtrlBoxBack->x(), qRound(7280 / 15.0));
     QCOMPARE(w->VScroll1->x(), qRound(8435 / 15.0));
     QCOMPARE(w->CmdStart->pos(), QPoint(qRound(7370 / 15.0), 2445 / 15));
     QVERIFY(w->CtrlBoxBack->x() > w->PbxCover->geometry().right() + 2);  // a gap beside the board
@@ -75,6 +98,18 @@ class WindowTest : public QObject {
     }
     s.Start();
     QCOMPARE(state(), QString("0110110001 Pause"));  // mute is never locked
+    // Tab goes down the panel stop by stop, and back to the board; Shift+Tab the other way.
+    w->Board->setFocus();
+    QList<QWidget*> down{w->Board}, up{w->Board};
+    while (down.size() < 10 && (down.size() == 1 || down.back() != w->Board)) {
+      Key(Qt::Key_Tab);
+      down << QApplication::focusWidget();
+    }
+    QCOMPARE(down.size(), 7);  // Finished, Pause, the bars and Audio Mute: the rest wait
+    for (int i = 2; i + 1 < down.size(); ++i) QVERIFY(down[i]->y() > down[i - 1]->y());
+    while (up.size() < down.size())
+      Key(Qt::Key_Tab, Qt::ShiftModifier), up.prepend(QApplication::focusWidget());
+    QCOMPARE(up, down);
     QVERIFY(MostContrast(demo, box, box.topLeft()) >= 4.5);
     // A caption on every colour an edge button can show; teal is the darkest ground.
     const std::int16_t i = Edge(s.G.S, Side::Left, 3);

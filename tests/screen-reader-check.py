@@ -81,9 +81,9 @@ def play():
         o.queryAction().doAction(actions(o).index(action))
         return until(what, test)
 
-    board, start, demo, pause, bonus, bar = (get(*k) for k in (
+    board, start, demo, pause, bonus, finish = (get(*k) for k in (
         ("table", "Board"), ("push button", "Start"), ("check box", "Demo Mode"),
-        ("push button", "Pause"), ("text", "Time Bonus"), ("scroll bar", "Grid Size")))
+        ("push button", "Pause"), ("text", "Time Bonus"), ("push button", "Finished")))
     until("the board built", lambda: has(start, "ENABLED"))
     panel = sorted((o.getRoleName(), o.name) for o in walk(app) if o.getRoleName() in PANEL)
     read = {role: ", ".join(name for r, name in panel if r == role) for role in PANEL}
@@ -155,18 +155,19 @@ def play():
         f"the Time Bonus told {told} changes of {len(values)} values read in {spent:.1f} s")
     assert not others, f"other controls tell the clock's ticks: {others[:3]}"
 
-    do(bar, "SetFocus", "the focus on the Grid Size bar", lambda: has(bar, "FOCUSED"))
+    # Finished, the panel's first stop after the board, Shift+Tab back into it.
+    do(finish, "SetFocus", "the focus on Finished", lambda: has(finish, "FOCUSED"))
     del events[:]
     run("xdotool", "key", "shift+Tab")
     until("the board focused", lambda: has(board, "FOCUSED"))
-    run("xdotool", "key", "Down", "Tab")  # the bar's focus event closes what the board told
-    back = ("focus:", "scroll bar", "Grid Size")
-    until("the focus back on the bar", lambda: back in events)
+    run("xdotool", "key", "Down", "Tab")  # Finished's focus event closes what the board told
+    back = ("focus:", "push button", "Finished")
+    until("the focus back on Finished", lambda: back in events)
     told = [e[2] for e in events[:events.index(back)] if e[0] == "focus:"]
     below = where[(r + 1, c)].name
     assert told[-2:] == [spot.name, below], f"tabbing into the board and Down told {told}"
 
-    said = do(get("push button", "Finished"), "Press", "the result box", result).name
+    said = do(finish, "Press", "the result box", result).name
     assert said == f"You hit 1 of {count} with {len(probes)} probes.", f"another result: {said}"
     alert = get("alert", "VEXLAR")
     extents = lambda o: o.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)

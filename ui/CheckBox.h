@@ -9,11 +9,16 @@ class PanelCheckBox : public QCheckBox {
   Q_OBJECT
  public:
   explicit PanelCheckBox(QWidget* parent);
+  // The panel's scale: the box and its tick grow with it.
+  void SetScale(double scale);
 
  protected:
   void paintEvent(QPaintEvent* e) override;
   // The whole control takes the click, as small as it is.
   bool hitButton(const QPoint& at) const override { return rect().contains(at); }
+
+ private:
+  double scale_ = 1;
 };
 
 }  // namespace vexlar

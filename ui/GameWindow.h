@@ -13,6 +13,7 @@
 
 #include "BoardWidget.h"
 #include "Game.h"
+#include "Panel.h"
 #include "Pictures.h"
 
 namespace vexlar {
@@ -37,20 +38,22 @@ class VEXLAR : public QWidget, public EventPump {
   // closed or the window manager has restored or maximized a window.
   void RestoreFocus();
 
-  // The controls, by their design names. CmdBut and ImgBox are drawn by the board.
+  // The controls, by their design names. CmdBut and ImgBox are drawn by the board; LblGrid,
+  // LblQue and LblMark, boxes without text, by CtrlBoxBack.
   BoardWidget* Board = nullptr;
   QWidget* PbxCover = nullptr;
   QLabel* LblResume = nullptr;
-  QLabel* CtrlBoxBack = nullptr;
+  PanelBack* CtrlBoxBack = nullptr;
   QLabel *LblTime = nullptr, *LblSkill = nullptr;
   QLineEdit *TxtScore = nullptr, *TxtScore2 = nullptr;
   QPushButton *CmdFinish = nullptr, *CmdPause = nullptr, *CmdStart = nullptr;
-  QLabel *LblGrid = nullptr, *LblGrid1 = nullptr, *LblGrid2 = nullptr;
-  QLabel *LblQue = nullptr, *LblQue1 = nullptr, *LblQue2 = nullptr;
-  QLabel *LblMark = nullptr, *LblMark1 = nullptr, *LblMark2 = nullptr;
+  QLabel *LblGrid1 = nullptr, *LblGrid2 = nullptr, *LblQue1 = nullptr, *LblQue2 = nullptr;
+  QLabel *LblMark1 = nullptr, *LblMark2 = nullptr;
   QLineEdit *TxtGridSize = nullptr, *TxtQues = nullptr, *TxtMarks = nullptr;
   QScrollBar *VScroll1 = nullptr, *VScroll2 = nullptr;
   QTimer Timer1, Timer2;
+  // Every panel row's widget, back to front.
+  std::vector<PanelPart> PanelParts;
   // One strip label and check box per row of the option table, in its order.
   struct OptionBox {
     const OptionRow* Row;
@@ -70,13 +73,9 @@ class VEXLAR : public QWidget, public EventPump {
   bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
-  struct Placed {
-    QWidget* Control;
-    DesignPlace Place;
-  };
-  // Every panel member in its design place, CtrlBoxBack last.
-  std::vector<Placed> panelPlaces() const;
   void buildPanel();
+  // Scales the panel and slides it where the layout puts it; its captions' fonts fit their room.
+  void placePanel(const WindowLayout& layout);
   // Slides the panel beside the board square this window's size gives, and sizes the board's
   // area; returns the inner height the board is measured from. The first build and every
   // resize lay out through here.

@@ -66,10 +66,15 @@ ResultBox::ResultBox(const QString& text, QWidget* parent, const QWidget* board,
 void ResultBox::showEvent(QShowEvent* e) {
   QMessageBox::showEvent(e);
   if (!board_ || !panel_ || !screen()) return;
-  const QSize frame = frameGeometry().size() - size();
-  const QPoint at =
-      ResultPlace(size() + frame, Global(board_), Global(panel_), screen()->availableGeometry());
-  move(at);
+  // Not framed yet: the window manager frames it as it framed the main window, and puts the
+  // box's inside where it is asked to.
+  const QWidget* main = board_->window();
+  const QRect inside = main->geometry(), outside = main->frameGeometry();
+  const QMargins frame(inside.left() - outside.left(), inside.top() - outside.top(),
+                       outside.right() - inside.right(), outside.bottom() - inside.bottom());
+  const QPoint at = ResultPlace(size().grownBy(frame), Global(board_), Global(panel_),
+                                screen()->availableGeometry());
+  move(at + QPoint(frame.left(), frame.top()));
 }
 
 }  // namespace vexlar

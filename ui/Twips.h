@@ -1,4 +1,5 @@
-// Design places, in twips, as pixels of the window: 15 twips a pixel, the left edge rounded.
+// Design places, in twips, as pixels of the window: 15 twips a pixel, each edge rounded, so that
+// places that meet in twips meet in pixels.
 #pragma once
 #include <QRect>
 #include <cmath>
@@ -8,8 +9,9 @@
 namespace vexlar {
 
 inline QRect Pixels(const DesignPlace& d) {
-  return QRect(static_cast<int>(std::lround(d.Left / TwipsPerPixel)), d.Top / TwipsPerPixel,
-               d.Width / TwipsPerPixel, d.Height / TwipsPerPixel);
+  const auto px = [](float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); };
+  return QRect(QPoint(px(d.Left), px(d.Top)),
+               QPoint(px(d.Left + d.Width) - 1, px(d.Top + d.Height) - 1));
 }
 
 }  // namespace vexlar
