@@ -8,16 +8,10 @@
 #include <vector>
 
 #include "BoardModel.h"
+#include "ButtonFace.h"
 #include "Pictures.h"
 
 namespace vexlar {
-
-// The captions' font at 100 pixels, its least pixel size and its digits' share of its size.
-struct CaptionFace {
-  QFont At100;
-  int Least = 0;
-  double Digit = 0.7;
-};
 
 class BoardWidget : public QWidget {
   Q_OBJECT
@@ -104,10 +98,5 @@ class BoardWidget : public QWidget {
   CaptionFace captionFace_;
   bool keyboard_ = false;  // the cursor shows once the keyboard is used, not after a click
 };
-
-QColor FromBgr(std::int32_t bbggrr);
-
-// The outcome told by shape as well as by colour, in black over the button's face r.
-void DrawOutcomeMark(QPainter& p, const QRect& r, Outcome o);
 
 }  // namespace vexlar
