@@ -1,5 +1,6 @@
 #include "BoardWidget.h"
 
+#include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMetaMethod>
@@ -31,6 +32,9 @@ BoardWidget::BoardWidget(const BoardModel& model, const Pictures& pictures, QWid
   captionFace_ = CaptionFaceOf(font());
   // A picture drawn for this size of cell replaces the coarser one that stood in for it.
   connect(pictures.News.get(), &PictureNews::Sharper, this, qOverload<>(&QWidget::update));
+  letGo_.setSingleShot(true);
+  letGo_.setInterval(1000);  // as long as a press held down on purpose
+  connect(&letGo_, &QTimer::timeout, this, &BoardWidget::LetGo);
 }
 
 QRect BoardWidget::ButtonRect(int i) const {
@@ -130,11 +134,13 @@ void BoardWidget::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void BoardWidget::press(QMouseEvent* e, bool cells) {
+  if (e->buttons() != e->button()) return;  // another button is down: its press goes on alone
   const QPoint at = e->position().toPoint();
   pressedWith_ = e->button();
   pressedButton_ = ButtonAt(at);
   pressedImage_ = pressedButton_ < 0 && cells ? ImageAt(at) : -1;
-  keyboard_ = false;  // the keyboard carries on from the element the mouse chose
+  // The keyboard carries on from the element the mouse chose, its ring hidden meanwhile.
+  if (std::exchange(keyboard_, false)) updateSpot(cursor_);
   if (pressedButton_ >= 0 || pressedImage_ >= 0)
     placeCursor(pressedButton_ >= 0 ? Spot{Element::Button, pressedButton_}
                                     : Spot{Element::Image, pressedImage_});
@@ -165,19 +171,19 @@ void BoardWidget::placeCursor(Spot s, bool tell) {
     s = all.empty() ? Spot{} : all.front();
   }
   if (s == cursor_) return;
-  update(SpotRect(cursor_));
+  updateSpot(cursor_);
   cursor_ = s;
-  update(SpotRect(cursor_));
+  updateSpot(cursor_);
   if (tell && hasFocus()) announce(cursor_, QAccessible::Focus);
 }
 
-void BoardWidget::FocusFirstEdge() {
-  for (Spot s : Spots())
-    if (s.Kind == Element::Button) {
-      placeCursor(s);
-      break;
-    }
+void BoardWidget::updateSpot(Spot s) {
+  if (const QRect r = SpotRect(s); !r.isEmpty()) update(r.adjusted(-2, -2, 2, 2));
+}
+
+void BoardWidget::TakeKeys() {
   setFocus(Qt::TabFocusReason);
+  updateSpot(std::exchange(cursor_, {}));
 }
 
 void BoardWidget::moveCursor(int dx, int dy) {
@@ -217,6 +223,7 @@ void BoardWidget::click(Spot s) {
 }
 
 void BoardWidget::ClickElement(Spot s) {
+  LetGo();
   if (SpotRect(s).isEmpty()) return;
   placeCursor(s);
   if (s.Kind == Element::Button) emit EdgePressed(s.Index);
@@ -224,37 +231,45 @@ void BoardWidget::ClickElement(Spot s) {
 }
 
 void BoardWidget::HoldElement(Spot s) {
+  LetGo();
   if (s.Kind != Element::Button || SpotRect(s).isEmpty()) return;
   placeCursor(s);
   emit EdgePressed(s.Index);
+  held_ = s.Index;
+  letGo_.start();
+  qApp->installEventFilter(this);  // the player's next press anywhere lets go first
+}
+
+void BoardWidget::LetGo() {
+  const int held = std::exchange(held_, -1);
+  if (held < 0) return;
+  letGo_.stop();
+  qApp->removeEventFilter(this);
+  // A Start in between repaints the buttons; a click on an unprobed one would fire a probe.
+  if (model_.Buttons[held].BackColour == ColourHighlight) emit EdgeClicked(held);
+}
+
+bool BoardWidget::eventFilter(QObject* watched, QEvent* e) {
+  if (e->type() == QEvent::KeyPress || e->type() == QEvent::MouseButtonPress) LetGo();
+  return QWidget::eventFilter(watched, e);
 }
 
 void BoardWidget::keyPressEvent(QKeyEvent* e) {
-  keyboard_ = true;
-  placeCursor(cursor_);
-  const Spot at = cursor_;
-  switch (e->key()) {
-    case Qt::Key_Left:
-      return moveCursor(-1, 0);
-    case Qt::Key_Right:
-      return moveCursor(1, 0);
-    case Qt::Key_Up:
-      return moveCursor(0, -1);
-    case Qt::Key_Down:
-      return moveCursor(0, 1);
-    case Qt::Key_Space:
-      // Held down, the space bar presses like a mouse button; letting it go there clicks.
-      if (e->isAutoRepeat() || at.Index < 0) return;
-      spaceHeld_ = at;
-      if (at.Kind == Element::Button) emit EdgePressed(at.Index);
-      return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (e->isAutoRepeat()) return;
-      return ClickElement(at);
-    default:
-      QWidget::keyPressEvent(e);
-  }
+  const int key = e->key();
+  const bool clicks = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+  const int dx = (key == Qt::Key_Right) - (key == Qt::Key_Left);
+  const int dy = (key == Qt::Key_Down) - (key == Qt::Key_Up);
+  if (!clicks && !dx && !dy) return QWidget::keyPressEvent(e);
+  if (clicks && e->isAutoRepeat()) return;  // a held key clicks once
+  if (!std::exchange(keyboard_, true)) updateSpot(cursor_);
+  // Standing on nothing, as Start leaves it, the cursor is placed by the first key, which does
+  // nothing more: the player sees where the keys act before they act.
+  if (SpotRect(cursor_).isEmpty()) return placeCursor(cursor_);
+  if (dx || dy) return moveCursor(dx, dy);
+  if (key != Qt::Key_Space) return ClickElement(cursor_);
+  // Held down, the space bar presses like a mouse button; letting it go there clicks.
+  spaceHeld_ = cursor_;
+  if (cursor_.Kind == Element::Button) emit EdgePressed(cursor_.Index);
 }
 
 void BoardWidget::keyReleaseEvent(QKeyEvent* e) {
@@ -267,7 +282,7 @@ void BoardWidget::keyReleaseEvent(QKeyEvent* e) {
 void BoardWidget::focusInEvent(QFocusEvent* e) {
   keyboard_ = e->reason() != Qt::MouseFocusReason;
   placeCursor(cursor_, false);
-  update(SpotRect(cursor_));
+  updateSpot(cursor_);
   // Qt tells of the board itself after this returns; the element under the cursor comes last.
   if (keyboard_) QMetaObject::invokeMethod(this, &BoardWidget::tellFocus, Qt::QueuedConnection);
 }
@@ -278,7 +293,7 @@ void BoardWidget::tellFocus() {
 
 void BoardWidget::focusOutEvent(QFocusEvent*) {
   spaceHeld_ = {};  // let go elsewhere: no click, as with the mouse
-  update(SpotRect(cursor_));
+  updateSpot(cursor_);
 }
 
 bool BoardWidget::event(QEvent* e) {

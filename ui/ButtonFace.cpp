@@ -11,14 +11,16 @@ QColor FromBgr(std::int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 
 namespace {
 
 // Where the outcome's box runs inside a button of this size: its inset, clear of the keyboard's
-// ring along the edge, and its thickness.
+// ring along the edge, and its thickness. Below 24 pixels the ring's room would crowd the digits,
+// so the box runs as a thin line just inside the bevel.
 std::pair<int, int> MarkLines(QSize button) {
+  if (button.height() < 24) return {1, 1};
   return {3 + button.height() / 20, std::max(2, button.height() / 14)};
 }
 
 // The caption's font on a button of this size: its digits stand about 0.4 of the button's height,
 // as the design's font did on the design's button, shrunk where the number would not fit inside
-// the outcome's box, and never below the design's size.
+// the outcome's box with a pixel to spare, never below the design's size: narrowed instead.
 QFont CaptionFont(const CaptionFace& face, QSize button, const QString& caption) {
   constexpr double DigitShare = 0.4;
   QFont f = face.At100;
@@ -27,6 +29,8 @@ QFont CaptionFont(const CaptionFace& face, QSize button, const QString& caption)
   double px = DigitShare * button.height() / face.Digit;
   px = std::min(px, room * 100 / QFontMetricsF(f).horizontalAdvance(caption));
   f.setPixelSize(std::max(face.Least, static_cast<int>(px)));
+  if (const double wide = QFontMetricsF(f).horizontalAdvance(caption); wide > room)
+    f.setStretch(static_cast<int>(100 * room / wide));
   // Crisp as the design's bitmap font while small: antialiased edges would pale it on teal.
   f.setStyleStrategy(f.pixelSize() <= face.Least + 2 ? QFont::NoAntialias : QFont::PreferDefault);
   return f;
