@@ -195,6 +195,25 @@ class DesktopTest : public QObject {
              qPrintable(QString("%1 teal px of %2").arg(seen).arg(teal)));
   }
 
+  // At a fractional scale the keyboard's ring, moved by real keys, leaves no pixel behind.
+  void ringLeavesNothingBehindWhenScaled() {
+    if (w->devicePixelRatio() == 1) QSKIP("a fractional scale's test");
+    // Start has the keys at launch, the second Space puts the cursor down, ten moves follow.
+    const QString keys = "key space space Right Right Down Down Down Left Down Right Right Up";
+    QProcess::execute("xdotool", keys.split(' '));
+    QTRY_COMPARE_WITH_TIMEOUT(w->Board->Cursor().Index, ImageAt(w->game().S, 3, 4), Patience);
+    QCoreApplication::sendPostedEvents();
+    const QImage shot = w->screen()->grabWindow(0).toImage();
+    const QRect cursor = w->Board->SpotRect(w->Board->Cursor()).adjusted(-1, -1, 1, 1);
+    const QRegion off = QRegion(Global(w->Board, w->Board->rect())) - Global(w->Board, cursor);
+    int stray = 0;  // yellow device pixels off the cursor and the pixel its ring rounds to
+    for (int y = 0; y < shot.height(); ++y)
+      for (int x = 0; x < shot.width(); ++x)
+        stray += shot.pixel(x, y) == qRgb(255, 255, 0) &&
+                 off.contains((QPointF(x, y) / shot.devicePixelRatio()).toPoint());
+    QCOMPARE(stray, 0);
+  }
+
  private:
   // Finished, and its one result box closed, by the real mouse: clicked until the box is placed.
   void finishByMouse() {
@@ -262,8 +281,9 @@ class DesktopTest : public QObject {
       if (!Shown(c, c->rect())) return QString("%1 cut").arg(c->metaObject()->className());
     if (w->CtrlBoxBack->x() <= w->PbxCover->geometry().right() + 2) return "panel on the board";
     QCoreApplication::sendPostedEvents();  // the paints the game has asked for, before the grab
-    const QImage shot = x11 ? w->screen()->grabWindow(0).toImage() : QImage();
-    const QPoint inside(w->CtrlBoxBack->width() / 40, 60);  // within the border of any scale
+    QImage shot = x11 ? w->screen()->grabWindow(0).toImage() : QImage();
+    shot = shot.scaled(shot.deviceIndependentSize().toSize());  // in the widgets' pixels
+    const QPoint inside(w->CtrlBoxBack->width() / 40, 60);      // within the border of any scale
     if (x11 && shot.pixelColor(w->CtrlBoxBack->mapToGlobal(inside)) != Teal)
       return "panel not drawn";
     if (!w->Board->isVisible()) return {};  // under the cover

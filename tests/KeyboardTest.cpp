@@ -20,6 +20,13 @@ QList<QWidget*> Tabs(int n, bool back = false) {
   return seen;
 }
 
+void Held(Qt::Key key) {  // as X11 repeats it: a press, a repeated release and press, a release
+  for (int k = 0; k < 4; ++k) {
+    QKeyEvent e(k % 2 ? QEvent::KeyRelease : QEvent::KeyPress, key, {}, {}, k == 1 || k == 2);
+    QApplication::sendEvent(QApplication::focusWidget(), &e);
+  }
+}
+
 // Presses Tab (or Shift+Tab) until w has the focus; false if it never comes.
 bool TabTo(QWidget* w, bool back = false) {
   for (int n = 0; n < 16 && QApplication::focusWidget() != w; ++n) Tabs(1, back);
@@ -32,21 +39,22 @@ class KeyboardTest : public QObject {
   Q_OBJECT
  private slots:
   void wholeGameByKeysAsAScreenReaderTellsIt() {
-    Shown s{QSize()};  // as at start-up: the keys go to the game at once, resting on the cover
+    Shown s{QSize()};  // as at start-up: the keys go to Start once the board is built
     VEXLAR* w = s.W;
     Game& game = s.G;
-    QVERIFY(w->isAncestorOf(QApplication::focusWidget()));
+    QCOMPARE(QApplication::focusWidget(), w->CmdStart);
     QCheckBox *audio = w->Check(&PanelView::ChkAudio), *demo = w->Check(&PanelView::ChkDemo),
               *adjacency = w->Check(&PanelView::ChkAdjacency);
     const auto read = [](QWidget* c) { return QAccessible::queryAccessibleInterface(c); };
     QCOMPARE(read(w->VScroll1)->valueInterface()->currentValue().toInt(), 14);
     QCOMPARE(read(w->TxtQues)->text(QAccessible::Value), QString("4"));
+    QCOMPARE(read(w)->text(QAccessible::Name), QString("VEXLAR"));  // named before Start has it
     QVERIFY(read(demo)->state().checkable && !read(demo)->state().checked);
-    // From the cover into the panel, and round both ways.
-    QCOMPARE(Tabs(7), (QList<QWidget*>{w->CmdStart, w->VScroll1, w->VScroll2, audio, demo,
-                                       adjacency, w->CmdStart}));
+    // From Start, where the keys are at launch, down the panel and round both ways.
+    QCOMPARE(Tabs(7), (QList<QWidget*>{w->VScroll1, w->VScroll2, audio, demo, adjacency,
+                                       w->CmdStart, w->VScroll1}));
     QCOMPARE(Tabs(6, true),
-             (QList<QWidget*>{adjacency, demo, audio, w->VScroll2, w->VScroll1, w->CmdStart}));
+             (QList<QWidget*>{w->CmdStart, adjacency, demo, audio, w->VScroll2, w->VScroll1}));
     QVERIFY(TabTo(w->VScroll1));
     Key(Qt::Key_Up);  // up raises, as the up arrow does
     QCOMPARE(w->TxtGridSize->text(), QString("15"));
@@ -58,13 +66,13 @@ class KeyboardTest : public QObject {
     }
     Click(w->TxtScore2);  // a score box hands the focus on
     QTRY_COMPARE(QApplication::focusWidget(), w->CmdStart);
-    // Start hands it to the board's first edge button, so a second quick Space probes there.
-    Key(Qt::Key_Space);
+    // Return presses Start; the board takes the keys, a quick second tap only puts its cursor down.
+    Key(Qt::Key_Return), Key(Qt::Key_Space);
     const auto at = [&](Side side, int i) {
       return BoardWidget::Spot{Element::Button, Edge(game.S, side, i)};
     };
-    QCOMPARE(QApplication::focusWidget(), w->Board);
     QCOMPARE(w->Board->Cursor(), at(Side::Top, 1));
+    QCOMPARE(game.S.ProbeCount + game.S.MarkCount + game.S.Paused + !w->Timer1.isActive(), 0);
     PutQues(game, {"", "", "", "", "", "", "", ".....QQQ"});
     QAccessibleInterface* board = read(w->Board);
     QStringList heard;  // what a probe and a mark change is told as it happens
@@ -72,11 +80,12 @@ class KeyboardTest : public QObject {
     Key(Qt::Key_Space);  // down column 1 and out at its foot
     const QString probe1 = "top edge, column 1: probe 1, pair with bottom edge, column 1";
     QCOMPARE(board->child(0)->text(QAccessible::Name), probe1);
-    for (Qt::Key k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left}) {
-      Key(k);  // the screen shows what a fresh paint draws: no ring is left where the cursor was
-      QCOMPARE(OnScreen(w->Board), w->Board->grab().toImage());
-    }
+    for (Qt::Key k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left}) Key(k);
     QCOMPARE(w->Board->Cursor(), at(Side::Left, 3));
+    const QRect r = s.EdgeRect(Side::Left, 3);  // its ring: yellow two pixels wide, black inside
+    QList<QColor> across;
+    for (int x = 0; x < 4; ++x) across << OnScreen(w->Board).pixelColor(r.x() + x, r.center().y());
+    QCOMPARE(across, (QList<QColor>{Qt::yellow, Qt::yellow, Qt::black, FromBgr(ColourUntouched)}));
     Key(Qt::Key_Return);  // the second probe, counted in the result
     Key(Qt::Key_Left);    // round to the far end of row 3: the right edge
     QCOMPARE(w->Board->Cursor(), at(Side::Right, 3));
@@ -88,12 +97,14 @@ class KeyboardTest : public QObject {
     QCOMPARE(colour(Side::Bottom), ColourHighlight);
     QTest::keyRelease(w->Board, Qt::Key_Space);
     QCOMPARE(colour(Side::Bottom), ColourPair);
-    for (Qt::Key k : {Qt::Key_Down, Qt::Key_Enter}) Key(k);  // the keypad's Enter marks
-    QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
-    QApplication::sendEvent(w->Board, &held);  // a held key's repeats do nothing more
-    Key(Qt::Key_Space);                        // unmarked
-    QCOMPARE(game.S.MarkCount, std::int16_t{0});
-    Key(Qt::Key_Space);
+    // Held by a screen reader, the pair stays lit for about a second, or up to the next key.
+    w->Board->HoldElement(at(Side::Top, 1));
+    QCOMPARE(colour(Side::Bottom), ColourHighlight);
+    QTRY_COMPARE(colour(Side::Bottom), ColourPair);
+    w->Board->HoldElement(at(Side::Top, 1)), Key(Qt::Key_Down);
+    QCOMPARE(colour(Side::Bottom), ColourPair);
+    Key(Qt::Key_Enter);                         // the keypad's Enter marks
+    Held(Qt::Key_Space), Held(Qt::Key_Return);  // a held key clicks once: unmarked, marked again
     QCOMPARE(game.S.MarkCount, std::int16_t{1});
     QVERIFY(heard.contains(probe1));
     QVERIFY(heard.contains("bottom edge, column 1: probe 1, pair with top edge, column 1"));
@@ -119,13 +130,13 @@ class KeyboardTest : public QObject {
                qPrintable(c->accessibleName()));
     }
     QVERIFY(TabTo(w->CmdPause, true));
-    Key(Qt::Key_Space);
+    Held(Qt::Key_Return);  // the panel's buttons take Return and Enter as Space, once each
     QVERIFY(game.S.Paused);
-    Key(Qt::Key_Space);
+    Key(Qt::Key_Enter, Qt::KeypadModifier);
     QVERIFY(!game.S.Paused);
     // Finished: the result box is read and closed with the keyboard too.
     QVERIFY(TabTo(w->CmdFinish));
-    QCOMPARE(Answer([] { Key(Qt::Key_Space); }), QStringList{"You hit 0 of 3 with 2 probes."});
+    QCOMPARE(Answer([] { Key(Qt::Key_Return); }), QStringList{"You hit 0 of 3 with 2 probes."});
   }
 };
 

@@ -1,15 +1,13 @@
 #include "BoardWidget.h"
 
+#include <QApplication>
 #include <QHelpEvent>
-#include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QToolTip>
 #include <algorithm>
-#include <cstdlib>
 #include <utility>
 
 #include "BoardAccessible.h"
@@ -18,79 +16,23 @@
 
 namespace vexlar {
 
-QColor FromBgr(std::int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
-
 namespace {
 QRect ToQRect(const Rect& r) { return QRect(r.Left, r.Top, r.Width, r.Height); }
-
-// Where the outcome's box runs inside a button of this size: its inset, clear of the keyboard's
-// ring along the edge, and its thickness.
-std::pair<int, int> MarkLines(QSize button) {
-  return {3 + button.height() / 20, std::max(2, button.height() / 14)};
-}
-
-// The caption's font on a button of this size: its digits stand about 0.4 of the button's height,
-// as the design's font did on the design's button, shrunk where the number would not fit inside
-// the outcome's box, and never below the design's size.
-QFont CaptionFont(const CaptionFace& face, QSize button, const QString& caption) {
-  constexpr double DigitShare = 0.4;
-  QFont f = face.At100;
-  const auto [inset, thick] = MarkLines(button);
-  const double room = button.width() - 2 * (inset + thick) - 2;
-  double px = DigitShare * button.height() / face.Digit;
-  px = std::min(px, room * 100 / QFontMetricsF(f).horizontalAdvance(caption));
-  f.setPixelSize(std::max(face.Least, static_cast<int>(px)));
-  // Crisp as the design's bitmap font while small: antialiased edges would pale it on teal.
-  f.setStyleStrategy(f.pixelSize() <= face.Least + 2 ? QFont::NoAntialias : QFont::PreferDefault);
-  return f;
-}
 }  // namespace
-
-void DrawOutcomeMark(QPainter& p, const QRect& r, Outcome o) {
-  if (o == Outcome::None) return;
-  p.save();
-  p.setRenderHint(QPainter::Antialiasing, false);
-  p.setPen(Qt::NoPen);
-  p.setBrush(Qt::black);
-  if (o == Outcome::Absorbed) {
-    // Boxed in: the probe stayed inside the board.
-    const auto [inset, thick] = MarkLines(r.size());
-    const QRect outer = r.adjusted(inset, inset, -inset, -inset);
-    QPainterPath ring;
-    ring.addRect(outer);
-    ring.addRect(outer.adjusted(thick, thick, -thick, -thick));
-    p.drawPath(ring);
-    return p.restore();
-  }
-  // Corner notches: all four for a probe that came back, two facing ones for a pair's two ends.
-  const int c = std::max(4, r.height() * 3 / 10);
-  const QPoint corners[4] = {r.topLeft(), r.topRight() + QPoint(1, 0),
-                             r.bottomRight() + QPoint(1, 1), r.bottomLeft() + QPoint(0, 1)};
-  const QPoint along[4][2] = {
-      {{c, 0}, {0, c}}, {{0, c}, {-c, 0}}, {{-c, 0}, {0, -c}}, {{0, -c}, {c, 0}}};
-  for (int k = 0; k < 4; ++k) {
-    if (o == Outcome::Pair && k % 2) continue;
-    const QPoint at = corners[k];
-    p.drawPolygon(QPolygon({at, at + along[k][0], at + along[k][1]}));
-  }
-  p.restore();
-}
 
 BoardWidget::BoardWidget(const BoardModel& model, const Pictures& pictures, QWidget* parent)
     : QWidget(parent), model_(model), pictures_(pictures) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   setAccessibleName("Board");
-  // The captions' least size; CaptionFont grows it with the buttons.
+  // The captions' least size; the buttons' captions grow from it.
   setFont(DesignFont("MS Sans Serif", 8.25, false));
-  captionFace_.At100 = font();
-  captionFace_.At100.setPixelSize(100);
-  captionFace_.Least = QFontInfo(font()).pixelSize();
-  // A digit's height as a share of the font's pixel size, read once from the font itself.
-  captionFace_.Digit =
-      QFontMetricsF(captionFace_.At100).tightBoundingRect("0123456789").height() / 100;
+  captionFace_ = CaptionFaceOf(font());
   // A picture drawn for this size of cell replaces the coarser one that stood in for it.
   connect(pictures.News.get(), &PictureNews::Sharper, this, qOverload<>(&QWidget::update));
+  letGo_.setSingleShot(true);
+  letGo_.setInterval(1000);  // as long as a press held down on purpose
+  connect(&letGo_, &QTimer::timeout, this, &BoardWidget::LetGo);
 }
 
 QRect BoardWidget::ButtonRect(int i) const {
@@ -175,22 +117,7 @@ void BoardWidget::paintEvent(QPaintEvent* e) {
   for (int i = 0; i < ButtonCapacity; ++i) {
     const QRect r = ButtonRect(i);
     if (!e->region().intersects(r)) continue;
-    const ButtonView& v = m.Buttons[i];
-    const QColor back = FromBgr(v.BackColour);
-    p.fillRect(r, back);
-    const bool down = i == pressedButton_;
-    p.setPen(down ? back.darker(200) : back.lighter(160));
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(down ? back.lighter(160) : back.darker(220));
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
-    if (v.Caption.empty()) continue;
-    p.setPen(Qt::black);  // dark on every back colour, as the design's buttons draw captions
-    const QString caption = QString::fromStdString(v.Caption);
-    p.setFont(CaptionFont(captionFace_, r.size(), caption));
-    p.drawText(r, Qt::AlignCenter, caption);
-    DrawOutcomeMark(p, r, OutcomeOf(v));
+    DrawEdgeButton(p, r, m.Buttons[i], i == pressedButton_, captionFace_);
   }
   // Along the element's edge only, so it never hides a caption or a mark.
   if (CursorShown()) DrawFocusRing(p, SpotRect(cursor_), 2);
@@ -205,11 +132,13 @@ void BoardWidget::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void BoardWidget::press(QMouseEvent* e, bool cells) {
+  if (e->buttons() != e->button()) return;  // another button is down: its press goes on alone
   const QPoint at = e->position().toPoint();
   pressedWith_ = e->button();
   pressedButton_ = ButtonAt(at);
   pressedImage_ = pressedButton_ < 0 && cells ? ImageAt(at) : -1;
-  keyboard_ = false;  // the keyboard carries on from the element the mouse chose
+  // The keyboard carries on from the element the mouse chose, its ring hidden meanwhile.
+  if (std::exchange(keyboard_, false)) updateSpot(cursor_);
   if (pressedButton_ >= 0 || pressedImage_ >= 0)
     placeCursor(pressedButton_ >= 0 ? Spot{Element::Button, pressedButton_}
                                     : Spot{Element::Image, pressedImage_});
@@ -234,41 +163,8 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* e) {
   }
 }
 
-void BoardWidget::placeCursor(Spot s, bool tell) {
-  if (SpotRect(s).isEmpty()) {
-    const std::vector<Spot> all = Spots();
-    s = all.empty() ? Spot{} : all.front();
-  }
-  if (s == cursor_) return;
-  update(SpotRect(cursor_));
-  cursor_ = s;
-  update(SpotRect(cursor_));
-  if (tell && hasFocus()) announce(cursor_, QAccessible::Focus);
-}
-
-void BoardWidget::FocusFirstEdge() {
-  for (Spot s : Spots())
-    if (s.Kind == Element::Button) {
-      placeCursor(s);
-      break;
-    }
-  setFocus(Qt::TabFocusReason);
-}
-
-void BoardWidget::moveCursor(int dx, int dy) {
-  const QPoint from = SpotRect(cursor_).center();
-  Spot ahead, farBack;
-  int nearest = 0, farthest = 0;
-  for (Spot s : Spots()) {
-    const QPoint to = SpotRect(s).center();
-    // On the same row for a move sideways, in the same column for a move up or down.
-    const int across = dx ? to.y() - from.y() : to.x() - from.x();
-    if (std::abs(across) > SpotRect(cursor_).height() / 2) continue;
-    const int along = dx ? (to.x() - from.x()) * dx : (to.y() - from.y()) * dy;
-    if (along > 0 && (ahead.Index < 0 || along < nearest)) ahead = s, nearest = along;
-    if (along < 0 && (farBack.Index < 0 || along < farthest)) farBack = s, farthest = along;
-  }
-  placeCursor(ahead.Index >= 0 ? ahead : farBack.Index >= 0 ? farBack : cursor_);
+void BoardWidget::updateSpot(Spot s) {
+  if (const QRect r = SpotRect(s); !r.isEmpty()) update(r.adjusted(-2, -2, 2, 2));
 }
 
 void BoardWidget::announce(Spot s, QAccessible::Event what) {
@@ -292,6 +188,7 @@ void BoardWidget::click(Spot s) {
 }
 
 void BoardWidget::ClickElement(Spot s) {
+  LetGo();
   if (SpotRect(s).isEmpty()) return;
   placeCursor(s);
   if (s.Kind == Element::Button) emit EdgePressed(s.Index);
@@ -299,61 +196,27 @@ void BoardWidget::ClickElement(Spot s) {
 }
 
 void BoardWidget::HoldElement(Spot s) {
+  LetGo();
   if (s.Kind != Element::Button || SpotRect(s).isEmpty()) return;
   placeCursor(s);
   emit EdgePressed(s.Index);
+  held_ = s.Index;
+  letGo_.start();
+  qApp->installEventFilter(this);  // the player's next press anywhere lets go first
 }
 
-void BoardWidget::keyPressEvent(QKeyEvent* e) {
-  keyboard_ = true;
-  placeCursor(cursor_);
-  const Spot at = cursor_;
-  switch (e->key()) {
-    case Qt::Key_Left:
-      return moveCursor(-1, 0);
-    case Qt::Key_Right:
-      return moveCursor(1, 0);
-    case Qt::Key_Up:
-      return moveCursor(0, -1);
-    case Qt::Key_Down:
-      return moveCursor(0, 1);
-    case Qt::Key_Space:
-      // Held down, the space bar presses like a mouse button; letting it go there clicks.
-      if (e->isAutoRepeat() || at.Index < 0) return;
-      spaceHeld_ = at;
-      if (at.Kind == Element::Button) emit EdgePressed(at.Index);
-      return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (e->isAutoRepeat()) return;
-      return ClickElement(at);
-    default:
-      QWidget::keyPressEvent(e);
-  }
+void BoardWidget::LetGo() {
+  const int held = std::exchange(held_, -1);
+  if (held < 0) return;
+  letGo_.stop();
+  qApp->removeEventFilter(this);
+  // A Start in between repaints the buttons; a click on an unprobed one would fire a probe.
+  if (model_.Buttons[held].BackColour == ColourHighlight) emit EdgeClicked(held);
 }
 
-void BoardWidget::keyReleaseEvent(QKeyEvent* e) {
-  if (e->key() != Qt::Key_Space || e->isAutoRepeat()) return QWidget::keyReleaseEvent(e);
-  const Spot held = spaceHeld_;
-  spaceHeld_ = {};
-  if (held.Index >= 0 && held == cursor_ && !SpotRect(held).isEmpty()) click(held);
-}
-
-void BoardWidget::focusInEvent(QFocusEvent* e) {
-  keyboard_ = e->reason() != Qt::MouseFocusReason;
-  placeCursor(cursor_, false);
-  update(SpotRect(cursor_));
-  // Qt tells of the board itself after this returns; the element under the cursor comes last.
-  if (keyboard_) QMetaObject::invokeMethod(this, &BoardWidget::tellFocus, Qt::QueuedConnection);
-}
-
-void BoardWidget::tellFocus() {
-  if (hasFocus()) announce(cursor_, QAccessible::Focus);
-}
-
-void BoardWidget::focusOutEvent(QFocusEvent*) {
-  spaceHeld_ = {};  // let go elsewhere: no click, as with the mouse
-  update(SpotRect(cursor_));
+bool BoardWidget::eventFilter(QObject* watched, QEvent* e) {
+  if (e->type() == QEvent::KeyPress || e->type() == QEvent::MouseButtonPress) LetGo();
+  return QWidget::eventFilter(watched, e);
 }
 
 bool BoardWidget::event(QEvent* e) {

@@ -2,22 +2,17 @@
 // what the player does to them, by mouse or keyboard; the game window runs the handlers.
 #pragma once
 #include <QAccessible>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <functional>
 #include <vector>
 
 #include "BoardModel.h"
+#include "ButtonFace.h"
 #include "Pictures.h"
 
 namespace vexlar {
-
-// The captions' font at 100 pixels, its least pixel size and its digits' share of its size.
-struct CaptionFace {
-  QFont At100;
-  int Least = 0;
-  double Digit = 0.7;
-};
 
 class BoardWidget : public QWidget {
   Q_OBJECT
@@ -44,16 +39,19 @@ class BoardWidget : public QWidget {
   // The element the keyboard cursor stands on, and whether it is drawn.
   Spot Cursor() const { return cursor_; }
   bool CursorShown() const { return hasFocus() && keyboard_ && !SpotRect(cursor_).isEmpty(); }
-  // Takes the keyboard with the cursor on the first edge button in reading order.
-  void FocusFirstEdge();
+  // Takes the keyboard with the cursor on nothing: the first key places it on the first edge
+  // button and does nothing more, so the second of two quick taps on Start acts on nothing.
+  void TakeKeys();
   // What an element shows, in words; the window, which knows the game, provides it.
   std::function<QString(Spot)> Describe;
   // The game's positions, by which the board reads as rows and columns; the window provides them.
   const GameState* Positions = nullptr;
   // What assistive technology does to an element, by the mouse's path: a click, or an edge button
-  // held down (the click that follows lets it go).
+  // held down as for a second or until the player's next action, whichever comes first.
   void ClickElement(Spot s);
   void HoldElement(Spot s);
+  // Lets go of a held edge button: the click that follows its press, while it still shows lit.
+  void LetGo();
 
  signals:
   void EdgePressed(int index);
@@ -64,6 +62,7 @@ class BoardWidget : public QWidget {
 
  protected:
   bool event(QEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
@@ -82,6 +81,9 @@ class BoardWidget : public QWidget {
   // Moves the cursor to the nearest element that way, round to the far end of its line if none.
   void moveCursor(int dx, int dy);
   void click(Spot s);
+  // Repaints an element and a margin round it: at a fractional scale its ring may touch device
+  // pixels that its own rectangle rounds away.
+  void updateSpot(Spot s);
   // Tells assistive technology that the cursor stands on its element, once Qt has told that the
   // board took the focus.
   void tellFocus();
@@ -99,15 +101,12 @@ class BoardWidget : public QWidget {
   int pressedImage_ = -1;
   Qt::MouseButton pressedWith_ = Qt::NoButton;
   Spot cursor_;
-  Spot spaceHeld_;                    // pressed by the space bar, clicked when it is let go there
+  Spot spaceHeld_;  // pressed by the space bar, clicked when it is let go there
+  int held_ = -1;   // the edge button assistive technology holds down
+  QTimer letGo_;
   std::pair<QSize, qreal> prepared_;  // the cell size and pixel ratio the pictures are ready for
   CaptionFace captionFace_;
   bool keyboard_ = false;  // the cursor shows once the keyboard is used, not after a click
 };
-
-QColor FromBgr(std::int32_t bbggrr);
-
-// The outcome told by shape as well as by colour, in black over the button's face r.
-void DrawOutcomeMark(QPainter& p, const QRect& r, Outcome o);
 
 }  // namespace vexlar

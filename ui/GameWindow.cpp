@@ -27,6 +27,7 @@ constexpr int SettleMs = 100, MaxSettleMs = 3000;
 
 template <typename Handler, typename... Args>
 void VEXLAR::Run(Handler handler, Args... args) {
+  if (sender() != &Timer1 && sender() != &Timer2) Board->LetGo();  // the player acts: a hold ends
   std::invoke(handler, game_, args...);
   Sync();
 }
@@ -34,6 +35,7 @@ void VEXLAR::Run(Handler handler, Args... args) {
 VEXLAR::VEXLAR(SoundPort* sound, const QString& assetDir, QWidget* parent)
     : QWidget(parent), game_(sound, this), pictures_(Pictures::Load(assetDir)) {
   setWindowTitle("VEXLAR");
+  setAccessibleName("VEXLAR");  // it holds the keys until the board is built
   setAutoFillBackground(true);
   QPalette pal = palette();
   pal.setColor(QPalette::Window, FromBgr(0x800000));
@@ -119,13 +121,11 @@ std::int32_t VEXLAR::layOut() {
 void VEXLAR::Activate() {
   if (game_.S.BoardBuilt) return;
   const QWindow* top = window()->windowHandle();
-  if ((!top || !top->isExposed()) && waitingSince_.elapsed() < MaxSettleMs) {
-    settle_.start();
-    return;
-  }
+  if ((!top || !top->isExposed()) && waitingSince_.elapsed() < MaxSettleMs) return settle_.start();
   Run(&Game::BuildBoardOnce, layOut(), 150 / TwipsPerPixel, 150 / TwipsPerPixel);
   // The build's event pump may have seen the window change size.
   Run(&Game::ResizeBoard, layOut());
+  if (!lastFocus_) CmdStart->setFocus(Qt::TabFocusReason);  // the keys start on Start
 }
 
 void VEXLAR::RestoreFocus() {
@@ -170,9 +170,8 @@ void VEXLAR::Sync(bool paintNow) {
   if (p.CoverVisible) PbxCover->raise();
   Board->setVisible(!p.CoverVisible);  // out of reach of the keyboard and screen readers too
   LblResume->setVisible(p.ResumeVisible);
-  // A game button that disabled itself hands the focus on: Start to the board, so that a second
-  // Space fires a probe instead of finishing the game; Finished to Start, as a score box would.
-  if (focused == CmdStart && !CmdStart->isEnabled() && Board->isVisible()) Board->FocusFirstEdge();
+  // A game button that disabled itself hands the focus on: Start to the board, Finished to Start.
+  if (focused == CmdStart && !CmdStart->isEnabled() && Board->isVisible()) Board->TakeKeys();
   if (focused == CmdFinish && !CmdFinish->isEnabled() &&
       game_.ScoreBoxFocus() == FocusTarget::Start)
     CmdStart->setFocus(Qt::TabFocusReason);
