@@ -85,14 +85,36 @@ def play():
         ("table", "Board"), ("push button", "Start"), ("check box", "Demo Mode"),
         ("push button", "Pause"), ("text", "Time Bonus"), ("push button", "Finished")))
     until("the board built", lambda: has(start, "ENABLED"))
+    until("Start heard with the keys at launch", lambda: ("focus:", "push button", "Start") in events)
     panel = sorted((o.getRoleName(), o.name) for o in walk(app) if o.getRoleName() in PANEL)
     read = {role: ", ".join(name for r, name in panel if r == role) for role in PANEL}
     assert read == PANEL, f"the panel reads {read}"
+    # Each caption read once, as the name of the control it is tied to; no text without a name.
+    tied = lambda o: [r.getTarget(0).name for r in o.getRelationSet()
+                      if r.getRelationType() == pyatspi.RELATION_LABEL_FOR]
+    labels = [(o.name, tied(o)) for o in walk(app)
+              if o.getRoleName() == "label" and has(o, "SHOWING")]
+    loose = [(name, to) for name, to in labels
+             if not name or len(to) != 1 or not set(name.split()) <= set(to[0].split())]
+    assert labels and not loose, f"captions named by nothing or naming nothing: {loose}"
     assert board.childCount == 0, f"under the cover, the board exposes {board.childCount} elements"
     # Toggled, not set: the game must hear it, or its next update turns the box back.
     do(demo, "Toggle", "Demo Mode on", lambda: has(demo, "CHECKED"))
     n, count = (int(text(get("text", box))) for box in ("Grid Size", "Queue Count"))
-    do(start, "Press", "the board shown", lambda: board.childCount == 4 * n + n * n)
+    run("xdotool", "key", "Return")  # Start still has the keys: Return presses it
+    until("the board shown", lambda: board.childCount == 4 * n + n * n)
+    # Tab goes down the panel as it stands on screen, then back to the board.
+    extents = lambda o: o.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    stops, roles = [], ("push button", "scroll bar", "check box", "table")
+    for _ in range(6):
+        run("xdotool", "key", "Tab")
+        was = stops[-1].name if stops else "Board"
+        stops.append(until("the next stop", lambda: (f := find(app, lambda o: o.getRoleName() in
+                     roles and has(o, "FOCUSED"))) and f.name != was and f))
+    ys = [extents(o).y for o in stops[:-1]]
+    assert ys == sorted(set(ys)) and stops[-1].name == "Board" and \
+        extents(stops[0]).x > extents(board).x + extents(board).width, \
+        f"Tab went {[o.name for o in stops]} at heights {ys}"
     table, where, wrong = board.queryTable(), {}, []  # where: (row, column) -> element, by its name
     for i, e in enumerate(board):
         m = re.match(r"(?:(\w+) edge, \w+ (\d+)|row (\d+), column (\d+)):", e.name)
@@ -130,7 +152,9 @@ def play():
     acts = [actions(e) for e in (where[(0, c)], where[(1, 1)], end)]
     assert acts[:2] == [["Press"]] * 2 and len(acts[2]) == 2, f"edge, cell, pair's end: {acts}"
     do(end, acts[2][1], "the pair lit up", lambda: (end.name + other.name).count(", lit up") == 2)
-    do(end, "Press", "the pair let go", lambda: "lit up" not in end.name + other.name)
+    held = time.monotonic()
+    until("the pair let go by itself", lambda: "lit up" not in end.name + other.name)
+    assert time.monotonic() - held < 3, "a hold let go only after 3 s"
     que = where[ques[0]]
     do(que, "Press", "a mark by its action", lambda: que.name.endswith(": marked"))
     (r, c), spot = next((rc, e) for rc, e in where.items() if e.name.endswith("unmarked"))
@@ -170,18 +194,20 @@ def play():
     said = do(finish, "Press", "the result box", result).name
     assert said == f"You hit 1 of {count} with {len(probes)} probes.", f"another result: {said}"
     alert = get("alert", "VEXLAR")
-    extents = lambda o: o.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     over = lambda a, b: a.x < b.x + b.width and b.x < a.x + a.width and a.y < b.y + b.height and \
         b.y < a.y + a.height
     box = until("the result box placed", lambda: (e := extents(alert)).width > 0 and e)
-    assert has(alert, "MODAL") and not over(box, extents(board)), "the result box not modal, or on the board"
+    assert has(alert, "MODAL") and not over(box, extents(board)), \
+        "the result box not modal, or on the board"
     until("the Time Bonus where the clock stopped, told", lambda: bonus_told[-1:] == [text(bonus)])
     do(get("push button", "OK"), "Press", "the result box gone", lambda: not result())
     do(start, "SetFocus", "the focus on Start", lambda: has(start, "FOCUSED"))
     run("xdotool", "key", "space", "space")  # one game; the second only puts the cursor down
-    first = until("the second Space", lambda: not has(start, "ENABLED") and board.childCount and
-                  has(board[0], "FOCUSED") and board[0])
-    assert first.name.endswith(": not probed") and not result(), f"two Spaces left {first.name}"
+    until("the second Space", lambda: not has(start, "ENABLED") and board.childCount and
+          has(board[0], "FOCUSED"))
+    names = [e.name for e in board]
+    acted = [e for e in names if "probe " in e or e.endswith(": marked")]
+    assert not acted and has(finish, "ENABLED") and pause.name == "Pause", f"two Spaces did {acted}"
 
 
 try:
