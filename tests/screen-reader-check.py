@@ -85,7 +85,7 @@ def play():
         ("table", "Board"), ("push button", "Start"), ("check box", "Demo Mode"),
         ("push button", "Pause"), ("text", "Time Bonus"), ("push button", "Finished")))
     until("the board built", lambda: has(start, "ENABLED"))
-    until("Start heard with the keys at launch", lambda: ("focus:", "push button", "Start") in events)
+    until("Start heard at launch", lambda: ("focus:", "push button", "Start") in events)
     panel = sorted((o.getRoleName(), o.name) for o in walk(app) if o.getRoleName() in PANEL)
     read = {role: ", ".join(name for r, name in panel if r == role) for role in PANEL}
     assert read == PANEL, f"the panel reads {read}"
