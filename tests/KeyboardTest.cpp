@@ -55,6 +55,11 @@ class KeyboardTest : public QObject {
                                        w->CmdStart, w->VScroll1}));
     QCOMPARE(Tabs(6, true),
              (QList<QWidget*>{w->CmdStart, adjacency, demo, audio, w->VScroll2, w->VScroll1}));
+    QVERIFY(TabTo(audio));  // an option ticks by Return and Enter too
+    Key(Qt::Key_Return);
+    QVERIFY(game.Panel.ChkAudio && audio->isChecked());
+    Key(Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(!game.Panel.ChkAudio);
     QVERIFY(TabTo(w->VScroll1));
     Key(Qt::Key_Up);  // up raises, as the up arrow does
     QCOMPARE(w->TxtGridSize->text(), QString("15"));

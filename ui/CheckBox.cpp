@@ -3,8 +3,6 @@
 #include <QPainter>
 #include <cmath>
 
-#include "FocusRing.h"
-
 namespace vexlar {
 
 PanelCheckBox::PanelCheckBox(QWidget* parent) : QCheckBox(parent) {
@@ -27,7 +25,6 @@ void PanelCheckBox::paintEvent(QPaintEvent*) {
   p.fillRect(box, on ? QColor(255, 255, 255) : QColor(212, 208, 200));
   p.setPen(QColor(128, 128, 128));
   p.drawRect(box.adjusted(0, 0, -1, -1));
-  if (hasFocus()) DrawFocusRing(p, rect());
   if (!isChecked()) return;
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(on ? QColor(0, 0, 0) : QColor(64, 64, 64), 2.0 * scale_, Qt::SolidLine,

@@ -120,7 +120,7 @@ QWidget* MakePanelWidget(const PanelRow& r, QWidget* parent) {
     case K::Bar:
       return Bar(parent, r.Low, r.High, r.Caption);
     case K::Check: {
-      auto* check = new PanelCheckBox(parent);
+      auto* check = new Ringed<PanelCheckBox>(parent);  // ringed, and Return ticks it
       check->setAccessibleName(QString(r.Caption).trimmed());
       return check;
     }
