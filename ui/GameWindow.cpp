@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFocusEvent>
-#include <QMessageBox>
 #include <QTime>
 #include <QWindow>
 #include <functional>
