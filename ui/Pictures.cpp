@@ -94,8 +94,7 @@ Pictures Pictures::Load(const QString& dir) {
     // time. A stand-in for a broken 1x picture serves every scale, so all sizes show alike.
     QImage twice(dir + "/" + TwiceName(f.File));
     if (!fits || twice.size() != 2 * s.Bitmap.size()) twice = QImage();
-    s.Frames =
-        std::make_unique<StripFrames>(s.Bitmap, twice, fits ? f.Draw : nullptr, out.News.get());
+    s.Frames = std::make_unique<StripFrames>(s.Bitmap, twice, fits ? f.Draw : nullptr);
   }
   return out;
 }
@@ -103,12 +102,16 @@ Pictures Pictures::Load(const QString& dir) {
 void StripPicture::Draw(QPainter& p, const QRect& target, const Rect& frame) const {
   // The device transform, unlike the widget's ratio, also holds for renders into a 2x image.
   const qreal ratio = p.deviceTransform().m11();
-  p.drawImage(target.topLeft(),
-              Frames->Frame(frame, (QSizeF(target.size()) * ratio).toSize(), ratio));
+  const QSize size = (QSizeF(target.size()) * ratio).toSize();
+  const StripFrames::Piece piece = Frames->Frame(frame, size);
+  if (ratio == 1)  // a plain copy
+    p.drawImage(target.topLeft(), *piece.Picture, piece.From);
+  else
+    p.drawImage(QRectF(target.topLeft(), QSizeF(size) / ratio), *piece.Picture, piece.From);
 }
 
 void StripPicture::Prepare(QSize cell, qreal ratio) const {
-  Frames->Frame(Cut.Frame(0), (QSizeF(cell) * ratio).toSize(), ratio);
+  Frames->Prepare(Cut.Frame(0), (QSizeF(cell) * ratio).toSize());
 }
 
 const PictureFile& FileOf(Clip c) {
