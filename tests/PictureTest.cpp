@@ -44,10 +44,10 @@ TEST(Pictures, DrawnAsTheFilesAndFramedForEveryCell) {
   }
 }
 
-// A cell's frame lies in the picture drawn for its device size, or in the file of that size.
+// A cell's frame lies in the picture drawn for its device size, the files' sizes among them.
 TEST(Pictures, FramesHaveTheCellsDeviceSize) {
   const PictureFile& marks = FileOf(Clip::Mark);
-  StripFrames frames(Picture(marks.File), Picture(TwiceName(marks.File)), marks.Draw);
+  StripFrames frames({}, marks.Draw);
   const Rect fifth = marks.Cut().Frame(5);  // row 1, column 1
   for (int side : {37, 100, 131}) {
     const StripFrames::Piece piece = frames.Frame(fifth, {side, side});

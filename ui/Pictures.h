@@ -15,8 +15,8 @@ class QPainter;
 namespace vexlar {
 
 struct StripPicture {
-  QImage Bitmap;     // the 1x picture, or the stand-in for a broken one
-  PictureStrip Cut;  // rows and columns, always over the 1x bitmap
+  QImage Bitmap;     // the stand-in for a broken picture, else null: the game draws its own
+  PictureStrip Cut;  // rows and columns, always over the 1x picture
   std::unique_ptr<StripFrames> Frames;
   // Draws frame (a rectangle of the 1x cut) into target from the picture drawn for target's
   // size in the painter's device pixels, pixel for pixel.

@@ -6,8 +6,8 @@
 
 namespace vexlar {
 
-StripFrames::StripFrames(QImage one, QImage twice, pictures::StripDrawing draw)
-    : one_(std::move(one)), twice_(std::move(twice)), draw_(draw) {}
+StripFrames::StripFrames(QImage plain, pictures::StripDrawing draw)
+    : plain_(std::move(plain)), draw_(draw) {}
 
 StripFrames::~StripFrames() {
   if (stop_) *stop_ = true;  // nobody is left to show it; the program need not wait for it
@@ -21,17 +21,10 @@ std::optional<pictures::Scale> StripFrames::ScaleOf(const Rect& frame, QSize siz
   return pictures::Scale{frame.Width / common, size.width() / common};
 }
 
-const QImage* StripFrames::File(pictures::Scale scale) const {
-  if (scale == pictures::Scale{1, 1} && !one_.isNull()) return &one_;
-  if (scale == pictures::Scale{1, 2} && !twice_.isNull()) return &twice_;
-  return nullptr;
-}
-
 StripFrames::Piece StripFrames::Frame(const Rect& frame, QSize size) {
   const std::optional<pictures::Scale> scale = ScaleOf(frame, size);
   if (!draw_ || !scale) return Scaled(frame, size);
   const QRect from(QPoint(frame.Left / frame.Width, frame.Top / frame.Height) * size.width(), size);
-  if (const QImage* file = File(*scale)) return {file, from};
   if (drawn_.isNull() || drawnScale_ != *scale) {
     drawn_ = QImage();  // gone before the next is drawn: never two at once
     if (drawing_.isValid() && drawingScale_ == *scale) {
@@ -48,7 +41,7 @@ StripFrames::Piece StripFrames::Frame(const Rect& frame, QSize size) {
 
 void StripFrames::Prepare(const Rect& frame, QSize size) {
   const std::optional<pictures::Scale> scale = ScaleOf(frame, size);
-  if (!draw_ || !scale || File(*scale) || (!drawn_.isNull() && drawnScale_ == *scale) ||
+  if (!draw_ || !scale || (!drawn_.isNull() && drawnScale_ == *scale) ||
       (drawing_.isValid() && drawingScale_ == *scale))
     return;
   if (stop_) *stop_ = true;
@@ -62,11 +55,9 @@ StripFrames::Piece StripFrames::Scaled(const Rect& frame, QSize size) {
   if (size != size_) scaled_.clear(), size_ = size;  // only the frames of one size are kept
   QImage& out = scaled_[{frame.Left, frame.Top, frame.Width, frame.Height}];
   if (out.isNull()) {
-    // The 2x file where the cell has more pixels than the 1x frame and the file is there.
-    const bool twice = !twice_.isNull() && size.width() > frame.Width;
-    const int k = twice ? 2 : 1;
-    const QImage& source = twice ? twice_ : one_;
-    const QRect from(frame.Left * k, frame.Top * k, frame.Width * k, frame.Height * k);
+    if (plain_.isNull()) plain_ = draw_({1, 1}, nullptr);
+    const QImage& source = plain_;
+    const QRect from(frame.Left, frame.Top, frame.Width, frame.Height);
     if (from.width() > 2 * size.width()) {  // filtering would skip pixels: average them
       out = source.copy(from).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     } else {  // filtering, many times quicker, where it sees every pixel

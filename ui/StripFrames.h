@@ -1,5 +1,5 @@
-// A strip's frames at the size the cells show them: one picture drawn at that size, or the file
-// of that size, from which a paint copies each frame as it stands.
+// A strip's frames at the size the cells show them: one picture drawn at that size, from which a
+// paint copies each frame as it stands.
 #pragma once
 #include <QFuture>
 #include <QImage>
@@ -25,9 +25,8 @@ class PictureNews : public QObject {
 
 class StripFrames {
  public:
-  // one and twice: the strip's files at scale 1 and 2 (twice may be null); draw: the generator's
-  // drawing for other sizes, or null for a stand-in, which then serves every size from one.
-  StripFrames(QImage one, QImage twice, pictures::StripDrawing draw);
+  // draw: the generator's drawing, or null for a stand-in, plain, which then serves every size.
+  StripFrames(QImage plain, pictures::StripDrawing draw);
   ~StripFrames();
   StripFrames(const StripFrames&) = delete;
   StripFrames& operator=(const StripFrames&) = delete;
@@ -45,11 +44,10 @@ class StripFrames {
  private:
   // The scale at which frame has size device pixels; none if the two differ in shape.
   static std::optional<pictures::Scale> ScaleOf(const Rect& frame, QSize size);
-  const QImage* File(pictures::Scale scale) const;
-  // A frame scaled to size from the best file, for a stand-in or a frame of another shape.
+  // A frame scaled to size from the picture at scale 1, for a stand-in or a frame of another shape.
   Piece Scaled(const Rect& frame, QSize size);
 
-  QImage one_, twice_;
+  QImage plain_;  // the stand-in, or the picture at scale 1 once a frame is scaled from it
   pictures::StripDrawing draw_;
   QImage drawn_;  // the picture last drawn, and its scale
   pictures::Scale drawnScale_;
