@@ -138,9 +138,8 @@ QImage BallStrip(const QColor& ground, bool orangeLine, Scale scale,
                  const std::atomic<bool>* stop) {
   const int side = scale.Of(50);
   // The files take 4 x 4 samples where a pixel needs more than one, as they may be stretched; a
-  // ball drawn at the cells' size takes 3 x 3 where it is smaller than the 1x file and 2 x 2 where
-  // it is larger, which read the same there.
-  const int sub = scale.Design == 1 && scale.Device <= 2 ? 4 : scale.Device < scale.Design ? 3 : 2;
+  // ball drawn at the cells' size takes 2 x 2, which read the same there.
+  const int sub = scale.Design == 1 && scale.Device <= 2 ? 4 : 2;
   const std::vector<Cover> balls = Balls(scale, sub, stop);
   if (balls.empty()) return {};
   QImage img(4 * side, 3 * side, QImage::Format_RGB32);

@@ -62,7 +62,7 @@ VEXLAR_WIDE void Step(Orbits& o) {
 VEXLAR_WIDE void Smooth(float* mu, const float* norm, int count) {
   // log2 of each x > 0 to 2e-5, our own so that every machine draws the same files.
   const auto log2 = [](const Floats& x, Floats& out) {  // by reference: no vector in registers
-    const Ints bits = (Ints)x;  // the same bits
+    const Ints bits = (Ints)x;                          // the same bits
     const Floats m = (Floats)((bits & 0x7FFFFF) | 0x3F800000);  // 1 <= m < 2
     const Floats t = (m - 1) / (m + 1), tt = t * t;
     out = __builtin_convertvector((bits >> 23) - 127, Floats) +
@@ -238,13 +238,18 @@ void EachMarked(const Box& b, const std::vector<char>& marked, const Visit& visi
 // The colour of each detailed pixel, row by row, from 3 x 3 samples, the middle one among them.
 std::vector<Rgb> Nine(const Box& b, const std::vector<float>& mu, const std::vector<char>& fine,
                       const std::atomic<bool>* stop) {
-  std::vector<At> at;
-  EachMarked(b, fine, [&](int r, int c) {
-    for (int j = 0; j < 9; ++j)
-      if (j != 4) at.push_back({c + 0.5f + (j % 3 - 1) / 3.f, r + 0.5f + (j / 3 - 1) / 3.f});
-  });
-  const std::vector<float> more = Counts(b, at, stop);
+  const auto count = static_cast<std::size_t>(std::count(fine.begin(), fine.end(), 1));
+  const std::vector<float> more = [&] {  // the samples' places go as soon as they are counted
+    std::vector<At> at;
+    at.reserve(8 * count);
+    EachMarked(b, fine, [&](int r, int c) {
+      for (int j = 0; j < 9; ++j)
+        if (j != 4) at.push_back({c + 0.5f + (j % 3 - 1) / 3.f, r + 0.5f + (j / 3 - 1) / 3.f});
+    });
+    return Counts(b, at, stop);
+  }();
   std::vector<Rgb> out;
+  out.reserve(count);
   EachMarked(b, fine, [&](int r, int c) {
     Rgb sum = Band(mu[std::size_t(r) * b.Size + c]);
     for (int s = 0; s < 8; ++s) sum = sum + Band(more[8 * out.size() + s]);
@@ -258,17 +263,20 @@ std::vector<Rgb> Nine(const Box& b, const std::vector<float>& mu, const std::vec
 std::vector<Rgb> Quincunx(const Box& b, const std::vector<float>& mu, const std::vector<char>& fine,
                           const std::atomic<bool>* stop) {
   const int wide = b.Size + 1;                                  // corners in a row
-  std::vector<int> corner(std::size_t(b.Rows + 1) * wide, -1);  // each one's place in at
-  std::vector<At> at;
-  EachMarked(b, fine, [&](int r, int c) {
-    for (int k : {0, 1, wide, wide + 1}) {
-      int& i = corner[std::size_t(r) * wide + c + k];
-      if (i < 0)
-        i = static_cast<int>(at.size()), at.push_back({float(c + k % wide), float(r + k / wide)});
-    }
-  });
-  const std::vector<float> more = Counts(b, at, stop);
+  std::vector<int> corner(std::size_t(b.Rows + 1) * wide, -1);  // each one's place in more
+  const std::vector<float> more = [&] {  // the corners' places go as soon as they are counted
+    std::vector<At> at;
+    EachMarked(b, fine, [&](int r, int c) {
+      for (int k : {0, 1, wide, wide + 1}) {
+        int& i = corner[std::size_t(r) * wide + c + k];
+        if (i < 0)
+          i = static_cast<int>(at.size()), at.push_back({float(c + k % wide), float(r + k / wide)});
+      }
+    });
+    return Counts(b, at, stop);
+  }();
   std::vector<Rgb> out;
+  out.reserve(static_cast<std::size_t>(std::count(fine.begin(), fine.end(), 1)));
   EachMarked(b, fine, [&](int r, int c) {
     Rgb sum = Band(mu[std::size_t(r) * b.Size + c]) * 4;
     for (int k : {0, 1, wide, wide + 1})
