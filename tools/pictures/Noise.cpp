@@ -24,22 +24,34 @@ double Noise(double x, double y, double z, std::uint32_t seed) {
   const auto ix = static_cast<std::int32_t>(fx), iy = static_cast<std::int32_t>(fy),
              iz = static_cast<std::int32_t>(fz);
   const double u = Fade(x - fx), v = Fade(y - fy), w = Fade(z - fz);
-  const std::uint32_t h0 = seed * 0x9E3779B1u;
-  double plane[2][2][2];  // the lattice values at the cell's corners, by x, y and z
-  for (int i = 0; i < 2; ++i) {
-    const std::uint32_t hx = MixIn(h0, ix + i, 0x85EBCA77u, 15, 0x2C1B3C6Du);
-    for (int j = 0; j < 2; ++j) {
-      const std::uint32_t hy = MixIn(hx, iy + j, 0xC2B2AE3Du, 13, 0x297A2D39u);
-      for (int k = 0; k < 2; ++k) {
-        const std::uint32_t h = MixIn(hy, iz + k, 0x27D4EB2Fu, 16, 0x85EBCA6Bu);
-        plane[i][j][k] = ((h ^ (h >> 16)) & 0xFFFFFF) * (1.0 / 0xFFFFFF);
+  // Points drawn one after another mostly fall in the cell of the last point of the same seed:
+  // its corners' values are kept, one cell for each of 32 seeds on each thread.
+  struct Cell {
+    std::uint32_t Seed = 0;
+    std::int32_t X = 0, Y = 0, Z = 0;
+    double At[2][2][2];  // the lattice values at the cell's corners, by x, y and z
+    bool Set = false;
+  };
+  thread_local Cell cells[32];
+  Cell& cell = cells[seed % 32];
+  if (!cell.Set || cell.Seed != seed || cell.X != ix || cell.Y != iy || cell.Z != iz) {
+    cell = {seed, ix, iy, iz, {}, true};
+    const std::uint32_t h0 = seed * 0x9E3779B1u;
+    for (int i = 0; i < 2; ++i) {
+      const std::uint32_t hx = MixIn(h0, ix + i, 0x85EBCA77u, 15, 0x2C1B3C6Du);
+      for (int j = 0; j < 2; ++j) {
+        const std::uint32_t hy = MixIn(hx, iy + j, 0xC2B2AE3Du, 13, 0x297A2D39u);
+        for (int k = 0; k < 2; ++k) {
+          const std::uint32_t h = MixIn(hy, iz + k, 0x27D4EB2Fu, 16, 0x85EBCA6Bu);
+          cell.At[i][j][k] = ((h ^ (h >> 16)) & 0xFFFFFF) * (1.0 / 0xFFFFFF);
+        }
       }
     }
   }
+  const auto& at = cell.At;
   double along[2];
   for (int k = 0; k < 2; ++k)
-    along[k] =
-        Lerp(Lerp(plane[0][0][k], plane[1][0][k], u), Lerp(plane[0][1][k], plane[1][1][k], u), v);
+    along[k] = Lerp(Lerp(at[0][0][k], at[1][0][k], u), Lerp(at[0][1][k], at[1][1][k], u), v);
   return Lerp(along[0], along[1], w);
 }
 
