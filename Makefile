@@ -41,13 +41,15 @@ pictures:
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXLAR_TESTS=OFF
 	cmake --build build --target pictures -j $(JOBS)
 
-# Benchmarks print figures; they are never part of the test suite.
+# Benchmarks print figures; they are never part of the test suite. The application is measured on
+# a real X server (Xvfb with openbox) at two screen sizes.
 bench:
 	@tools/install-deps.sh libbenchmark-dev
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVEXLAR_TESTS=OFF -DVEXLAR_BENCH=ON
 	cmake --build build-bench -j $(JOBS)
 	build-bench/bench/vexlar_corebench
-	QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy build-bench/bench/vexlar_appbench
+	for screen in 1920x1080 3840x2160; do \
+	  bash tests/desktop-check.sh build-bench/bench/vexlar_appbench $$screen openbox || exit 1; done
 
 # Ten minutes of libFuzzer over the game's event stream.
 FUZZ_SECONDS ?= 600

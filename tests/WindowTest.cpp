@@ -203,43 +203,40 @@ class WindowTest : public QObject {
     QCOMPARE(Pixel(OnScreen(board), top8.translated(top8.width(), 0)), QColor(0, 0, 128));
   }
 
-  // Marks of scale 3 (150 px) serve 104-px cells, or 66-px ones at a ratio of 2, once drawn.
-  void cellsDrawFromPicturesWithAtLeastTheirDevicePixels_data() {
+  // From their first frame, cells show pictures drawn at their device size, pixel for pixel.
+  void cellsShowPicturesDrawnAtTheirDeviceSize_data() {
     QTest::addColumn<QSize>("window");
     QTest::addColumn<qreal>("ratio");
-    QTest::newRow("66-pixel cells") << QSize(1024, 700) << 2.0;
+    QTest::newRow("at a ratio of 2") << QSize(1024, 700) << 2.0;
     QTest::newRow("104-pixel cells") << QSize(1920, 1080) << 1.0;
   }
-  void cellsDrawFromPicturesWithAtLeastTheirDevicePixels() {
+  void cellsShowPicturesDrawnAtTheirDeviceSize() {
     QFETCH(QSize, window);
     QFETCH(qreal, ratio);
-    const QImage marks = pictures::MarkStrip(3), trails = pictures::TrailStrip(3);
     Shown s(window);
     s.W->Check(&PanelView::ChkDemo)->click();
     s.W->VScroll1->setValue(8);
     s.Start();
     PutQues(s.G, {"", "", "", "", "", "", "", "Q......."});
-    s.ClickBoard(s.EdgeRect(Side::Left, 1));  // a trail at once, while its strip is being drawn
-    const QRect mark = s.CellRect(8, 8);
+    s.ClickBoard(s.EdgeRect(Side::Left, 1));  // a trail
+    const QRect mark = s.CellRect(8, 8), piece = s.CellRect(8, 7), trail = s.CellRect(1, 1);
     s.ClickBoard(mark);
-    const auto shows = [&](qreal ratio, const QImage& drawn, int scale) {
-      return Rendered(s.W->Board, mark, ratio) ==
-             AsShown(drawn, scale, FrameOf(s.G, 8, 8), mark.size() * ratio);
+    const int side = qRound(mark.width() * ratio);
+    // The frame of the picture drawn for cells of that many device pixels, border left out.
+    const auto drawn = [&](pictures::StripDrawing draw, int design, const QRect& frame) {
+      const QRect from(frame.topLeft() / design * side, QSize(side, side));
+      return draw({design, side}, nullptr).copy(from.adjusted(3, 3, -3, -3));
     };
-    if (ratio == 2) {
-      // The 2x files serve 66-px cells; row 8, column 7 is the 1x square 37 px at (222, 259).
-      QVERIFY(shows(1, QImage(AssetDir() + "/markball@2x.png"), 2));
-      const QRect piece = s.CellRect(8, 7);
-      QCOMPARE(Rendered(s.W->Board, piece, 1), AsShown(QImage(AssetDir() + "/board@2x.png"), 2,
-                                                       QRect(222, 259, 37, 37), piece.size()));
-      // The 2x trail's 62-pixel pieces are not: those of scale 3 replace them on screen unasked.
-      const QRect trail = s.CellRect(1, 1);
-      const QImage sharp = AsShown(trails, 3, FrameOf(s.G, 1, 1), trail.size());
-      QTRY_COMPARE_WITH_TIMEOUT(
+    // Row 8, column 7 is the 1x square 37 px at (222, 259) of the board picture cut 8 x 8.
+    QCOMPARE(Rendered(s.W->Board, piece, ratio),
+             drawn(pictures::BoardPicture, 37, QRect(222, 259, 37, 37)));
+    QCOMPARE(Rendered(s.W->Board, mark, ratio), drawn(pictures::MarkStrip, 50, FrameOf(s.G, 8, 8)));
+    // What the player sees at once: the trail sharp, no stand-in while it is drawn.
+    const QImage sharp = drawn(pictures::TrailStrip, 31, FrameOf(s.G, 1, 1));
+    if (ratio == 1)
+      QCOMPARE(
           OnScreen(s.W->Board).copy(trail.adjusted(3, 3, -3, -3)).convertToFormat(sharp.format()),
-          sharp, 30000);
-    }
-    QTRY_VERIFY_WITH_TIMEOUT(shows(ratio, marks, 3), 60000);
+          sharp);
   }
 
   void missingOrWrongSizedPicturesAreDrawnPlainly() {

@@ -18,9 +18,8 @@ namespace vexlar {
 
 namespace {
 
-// How long the window's size must stand still before the board is measured, and the longest
-// wait for a window manager (milliseconds).
-constexpr int SettleMs = 100, MaxSettleMs = 3000;
+// The longest wait for a window manager to show the window (milliseconds).
+constexpr int MaxSettleMs = 3000;
 
 }  // namespace
 
@@ -86,7 +85,6 @@ VEXLAR::VEXLAR(SoundPort* sound, const QString& assetDir, QWidget* parent)
 
   qApp->installEventFilter(this);  // to see where the player puts the focus
   settle_.setSingleShot(true);
-  settle_.setInterval(SettleMs);
   connect(&settle_, &QTimer::timeout, this, &VEXLAR::Activate);
   for (QTimer* t : {&Timer1, &Timer2}) t->setTimerType(Qt::PreciseTimer);
   connect(&Timer1, &QTimer::timeout, this, [this] { Run(&Game::Timer1Tick); });
@@ -98,16 +96,15 @@ void VEXLAR::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
   QTimer::singleShot(0, this, &VEXLAR::RestoreFocus);  // shown again after a restore
   if (game_.S.BoardBuilt || settle_.isActive()) return;
-  waitingSince_.start();
-  settle_.start();
+  // The board is measured once the window manager has placed and shown the window.
+  const QWindow* top = window()->windowHandle();
+  settle_.start(top && top->isExposed() ? 0 : MaxSettleMs);
 }
 
 void VEXLAR::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
   // Once built, the board and the panel follow every size the window takes, in every phase.
   if (game_.S.BoardBuilt) return Run(&Game::ResizeBoard, layOut());
-  // The window manager is still at work.
-  if (settle_.isActive() && waitingSince_.elapsed() < MaxSettleMs) settle_.start();
 }
 
 std::int32_t VEXLAR::layOut() {
@@ -119,8 +116,7 @@ std::int32_t VEXLAR::layOut() {
 
 void VEXLAR::Activate() {
   if (game_.S.BoardBuilt) return;
-  const QWindow* top = window()->windowHandle();
-  if ((!top || !top->isExposed()) && waitingSince_.elapsed() < MaxSettleMs) return settle_.start();
+  settle_.stop();
   Run(&Game::BuildBoardOnce, layOut(), 150 / TwipsPerPixel, 150 / TwipsPerPixel);
   // The build's event pump may have seen the window change size.
   Run(&Game::ResizeBoard, layOut());
@@ -197,6 +193,10 @@ void VEXLAR::Sync(bool paintNow) {
 }
 
 bool VEXLAR::eventFilter(QObject* watched, QEvent* e) {
+  // The window manager's answer: the window shown where and as large as it placed it.
+  if (e->type() == QEvent::Expose && settle_.isActive() && watched == window()->windowHandle() &&
+      window()->windowHandle()->isExposed())
+    settle_.start(0);
   // Focus the player or the game moved; where it lands while a restore hides this window, or
   // as the window manager activates it, is not kept.
   if (e->type() == QEvent::FocusIn && isVisible() && watched->isWidgetType() &&

@@ -1,7 +1,6 @@
 // The game window: the board, the control panel and the two timers, all drawn from the game.
 #pragma once
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -88,8 +87,7 @@ class VEXLAR : public QWidget, public EventPump {
   Pictures pictures_;
   bool syncing_ = false;
   QPointer<QWidget> lastFocus_;
-  QTimer settle_;               // the first activation, once the size has stopped changing
-  QElapsedTimer waitingSince_;  // a window manager that never settles is not waited for
+  QTimer settle_;  // the first activation, once the window manager has shown the window
 };
 
 }  // namespace vexlar

@@ -1,6 +1,7 @@
 #include "Pictures.h"
 
 #include <QFile>
+#include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -79,23 +80,22 @@ Pictures Pictures::Load(const QString& dir) {
   for (const PictureFile& f : PictureFiles) {
     StripPicture& s = out.Strips[static_cast<int>(f.Strip)];
     const QString path = dir + "/" + f.File;
-    s.Bitmap = QImage(path);
-    // A picture of another size would cut into frames the game does not expect.
-    const bool fits = s.Bitmap.width() == f.Width && s.Bitmap.height() == f.Height;
-    if (s.Bitmap.isNull() || !fits) {
+    // Only the file's head is read: the game draws the same pixels itself at every size, the
+    // file's own among them, and a picture of another size would cut into frames it does not
+    // expect.
+    QImageReader file(path);
+    const bool readable = file.canRead(),
+               fits = readable && file.size() == QSize(f.Width, f.Height);
+    if (!fits) {
       const char* why = !QFile::exists(path) ? "no such file"
-                        : s.Bitmap.isNull()  ? "not a readable picture"
+                        : !readable          ? "not a readable picture"
                                              : "not of the expected size";
       Complain("cannot use the picture " + path.toStdString() + ", drawing it plainly: " + why);
       s.Bitmap = PlainPicture(f);
     }
-    s.Cut = PictureStrip{s.Bitmap.width(), s.Bitmap.height(), f.Rows, f.Cols};
-    // The 2x picture is optional and said nothing about: without it the same is drawn at run
-    // time. A stand-in for a broken 1x picture serves every scale, so all sizes show alike.
-    QImage twice(dir + "/" + TwiceName(f.File));
-    if (!fits || twice.size() != 2 * s.Bitmap.size()) twice = QImage();
-    s.Frames =
-        std::make_unique<StripFrames>(s.Bitmap, twice, fits ? f.Draw : nullptr, out.News.get());
+    s.Cut = f.Cut();
+    // A stand-in for a broken picture serves every size, so all sizes show alike.
+    s.Frames = std::make_unique<StripFrames>(s.Bitmap, fits ? f.Draw : nullptr);
   }
   return out;
 }
@@ -103,12 +103,16 @@ Pictures Pictures::Load(const QString& dir) {
 void StripPicture::Draw(QPainter& p, const QRect& target, const Rect& frame) const {
   // The device transform, unlike the widget's ratio, also holds for renders into a 2x image.
   const qreal ratio = p.deviceTransform().m11();
-  p.drawImage(target.topLeft(),
-              Frames->Frame(frame, (QSizeF(target.size()) * ratio).toSize(), ratio));
+  const QSize size = (QSizeF(target.size()) * ratio).toSize();
+  const StripFrames::Piece piece = Frames->Frame(frame, size);
+  if (ratio == 1)  // a plain copy
+    p.drawImage(target.topLeft(), *piece.Picture, piece.From);
+  else
+    p.drawImage(QRectF(target.topLeft(), QSizeF(size) / ratio), *piece.Picture, piece.From);
 }
 
 void StripPicture::Prepare(QSize cell, qreal ratio) const {
-  Frames->Frame(Cut.Frame(0), (QSizeF(cell) * ratio).toSize(), ratio);
+  Frames->Prepare(Cut.Frame(0), (QSizeF(cell) * ratio).toSize());
 }
 
 const PictureFile& FileOf(Clip c) {

@@ -15,18 +15,18 @@ class QPainter;
 namespace vexlar {
 
 struct StripPicture {
-  QImage Bitmap;     // the 1x picture, or the stand-in for a broken one
-  PictureStrip Cut;  // rows and columns, always over the 1x bitmap
+  QImage Bitmap;     // the stand-in for a broken picture, else null: the game draws its own
+  PictureStrip Cut;  // rows and columns, always over the 1x picture
   std::unique_ptr<StripFrames> Frames;
-  // Draws frame (a rectangle of the 1x cut) into target from a picture with at least as many
-  // pixels as target has on the painter's device.
+  // Draws frame (a rectangle of the 1x cut) into target from the picture drawn for target's
+  // size in the painter's device pixels, pixel for pixel.
   void Draw(QPainter& p, const QRect& target, const Rect& frame) const;
   // Starts on the picture cells of this size need, before any of them shows a frame.
   void Prepare(QSize cell, qreal ratio) const;
 };
 
 struct Pictures {
-  std::unique_ptr<PictureNews> News = std::make_unique<PictureNews>();  // first: the strips tell it
+  std::unique_ptr<PictureNews> News = std::make_unique<PictureNews>();
   std::array<StripPicture, 7> Strips;  // indexed by Clip; 0 is the cell picture, 1 unused
   // Loads the pictures from dir; a missing or broken file is drawn plainly instead.
   static Pictures Load(const QString& dir);

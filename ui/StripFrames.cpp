@@ -2,73 +2,72 @@
 
 #include <QPainter>
 #include <QtConcurrent>
-#include <algorithm>
+#include <numeric>
 
 namespace vexlar {
 
-StripFrames::StripFrames(QImage one, QImage twice, pictures::StripDrawing draw, PictureNews* news)
-    : one_(std::move(one)), twice_(std::move(twice)), draw_(draw), news_(news) {
-  QObject::connect(&drawing_, &QFutureWatcherBase::finished, [this] { Drawn(); });
-}
+StripFrames::StripFrames(QImage plain, pictures::StripDrawing draw)
+    : plain_(std::move(plain)), draw_(draw) {}
 
 StripFrames::~StripFrames() {
   if (stop_) *stop_ = true;  // nobody is left to show it; the program need not wait for it
 }
 
-const QImage& StripFrames::Frame(const Rect& frame, QSize size, qreal ratio) {
-  // The smallest scale at which the frame has at least the cell's device pixels.
-  const int need = std::max({1, (size.width() + frame.Width - 1) / std::max(1, frame.Width),
-                             (size.height() + frame.Height - 1) / std::max(1, frame.Height)});
-  const auto [source, scale] = Source(need);
-  if (size != size_ || ratio != ratio_ || scale != from_) {
-    frames_.clear();  // only the frames of the size now drawn are kept
-    size_ = size, ratio_ = ratio, from_ = scale;
+std::optional<pictures::Scale> StripFrames::ScaleOf(const Rect& frame, QSize size) {
+  if (frame.Width <= 0 || size.isEmpty() ||
+      frame.Width * size.height() != frame.Height * size.width())
+    return std::nullopt;
+  const int common = std::gcd(frame.Width, size.width());
+  return pictures::Scale{frame.Width / common, size.width() / common};
+}
+
+StripFrames::Piece StripFrames::Frame(const Rect& frame, QSize size) {
+  const std::optional<pictures::Scale> scale = ScaleOf(frame, size);
+  if (!draw_ || !scale) return Scaled(frame, size);
+  const QRect from(QPoint(frame.Left / frame.Width, frame.Top / frame.Height) * size.width(), size);
+  if (drawn_.isNull() || drawnScale_ != *scale) {
+    drawn_ = QImage();  // gone before the next is drawn: never two at once
+    if (drawing_.isValid() && drawingScale_ == *scale) {
+      drawn_ = drawing_.result();  // runs it here if no worker has taken it up yet
+    } else {
+      if (stop_) *stop_ = true;  // a drawing of another size is not wanted any more
+      drawn_ = draw_(*scale, nullptr);
+    }
+    drawnScale_ = *scale;
+    drawing_ = {}, stop_.reset();
   }
-  QImage& out = frames_[{frame.Left, frame.Top, frame.Width, frame.Height}];
+  return {&drawn_, from};
+}
+
+void StripFrames::Prepare(const Rect& frame, QSize size) {
+  const std::optional<pictures::Scale> scale = ScaleOf(frame, size);
+  if (!draw_ || !scale || (!drawn_.isNull() && drawnScale_ == *scale) ||
+      (drawing_.isValid() && drawingScale_ == *scale))
+    return;
+  if (stop_) *stop_ = true;
+  stop_ = std::make_shared<std::atomic<bool>>(false);
+  drawingScale_ = *scale;
+  drawing_ =
+      QtConcurrent::run([draw = draw_, s = *scale, stop = stop_] { return draw(s, stop.get()); });
+}
+
+StripFrames::Piece StripFrames::Scaled(const Rect& frame, QSize size) {
+  if (size != size_) scaled_.clear(), size_ = size;  // only the frames of one size are kept
+  QImage& out = scaled_[{frame.Left, frame.Top, frame.Width, frame.Height}];
   if (out.isNull()) {
-    const QRect from(frame.Left * scale, frame.Top * scale, frame.Width * scale,
-                     frame.Height * scale);
+    if (plain_.isNull()) plain_ = draw_({1, 1}, nullptr);
+    const QImage& source = plain_;
+    const QRect from(frame.Left, frame.Top, frame.Width, frame.Height);
     if (from.width() > 2 * size.width()) {  // filtering would skip pixels: average them
-      out = source->copy(from).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      out = source.copy(from).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     } else {  // filtering, many times quicker, where it sees every pixel
       out = QImage(size, QImage::Format_RGB32);
       QPainter p(&out);
       p.setRenderHint(QPainter::SmoothPixmapTransform);
-      p.drawImage(out.rect(), *source, from);
+      p.drawImage(out.rect(), source, from);
     }
-    out.setDevicePixelRatio(ratio);
   }
-  return out;
-}
-
-std::pair<const QImage*, int> StripFrames::Source(int need) {
-  std::pair<const QImage*, int> best{&one_, 1};
-  const auto consider = [&](const QImage& img, int scale) {
-    if (img.isNull()) return;
-    const bool enough = scale >= need, bestEnough = best.second >= need;
-    if (enough ? !bestEnough || scale < best.second : !bestEnough && scale > best.second)
-      best = {&img, scale};
-  };
-  consider(twice_, 2);
-  consider(drawn_, drawnScale_);
-  if (best.second < need && draw_ && drawingScale_ < need) Draw(need);
-  return best;
-}
-
-void StripFrames::Draw(int scale) {
-  if (stop_) *stop_ = true;  // a drawing under way is too small now
-  stop_ = std::make_shared<std::atomic<bool>>(false);
-  drawingScale_ = scale;
-  drawing_.setFuture(
-      QtConcurrent::run([draw = draw_, scale, stop = stop_] { return draw(scale, stop.get()); }));
-}
-
-void StripFrames::Drawn() {
-  const QImage img = drawing_.result();
-  if (img.isNull()) return;  // stopped
-  drawn_ = img, drawnScale_ = drawingScale_, drawingScale_ = 0;
-  stop_.reset();
-  emit news_->Sharper();
+  return {&out, out.rect()};
 }
 
 }  // namespace vexlar

@@ -1,20 +1,22 @@
-// A strip's frames at the size the cells show them, cut and scaled once so that a paint is a
-// plain copy, from a picture with at least as many pixels as a cell wherever one can be had.
+// A strip's frames at the size the cells show them: one picture drawn at that size, from which a
+// paint copies each frame as it stands.
 #pragma once
-#include <QFutureWatcher>
+#include <QFuture>
 #include <QImage>
 #include <QObject>
 #include <array>
 #include <atomic>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "BoardModel.h"
 #include "Paint.h"
 
 namespace vexlar {
 
-// Says, on the UI thread, when a sharper picture is ready to draw from.
+// Would say, on the UI thread, that a picture already shown was redrawn; every picture is now
+// drawn before its first frame shows, so nothing says it.
 class PictureNews : public QObject {
   Q_OBJECT
  signals:
@@ -23,36 +25,38 @@ class PictureNews : public QObject {
 
 class StripFrames {
  public:
-  // one and twice: the strip at scale 1 and 2 (twice may be null); draw: the generator's drawing
-  // for larger scales, or null for a stand-in, which then serves every scale from one.
-  StripFrames(QImage one, QImage twice, pictures::StripDrawing draw, PictureNews* news);
+  // draw: the generator's drawing, or null for a stand-in, plain, which then serves every size.
+  StripFrames(QImage plain, pictures::StripDrawing draw);
   ~StripFrames();
   StripFrames(const StripFrames&) = delete;
   StripFrames& operator=(const StripFrames&) = delete;
 
-  // Frame (a rectangle at scale 1) filling size device pixels at the given pixel ratio. Until a
-  // picture of the scale it needs is drawn, the best one at hand serves and news tells when.
-  const QImage& Frame(const Rect& frame, QSize size, qreal ratio);
+  // Where frame (a rectangle at scale 1) lies with size device pixels: Picture holds it at From.
+  struct Piece {
+    const QImage* Picture;
+    QRect From;
+  };
+  // Draws the picture for this size first if it is not at hand, or waits for its drawing.
+  Piece Frame(const Rect& frame, QSize size);
+  // Starts drawing, on a worker thread, the picture that frames of this size come from.
+  void Prepare(const Rect& frame, QSize size);
 
  private:
-  // The picture with the fewest pixels that still has enough for scale need, else the largest;
-  // starts drawing one of scale need when there is none.
-  std::pair<const QImage*, int> Source(int need);
-  void Draw(int scale);
-  void Drawn();
+  // The scale at which frame has size device pixels; none if the two differ in shape.
+  static std::optional<pictures::Scale> ScaleOf(const Rect& frame, QSize size);
+  // A frame scaled to size from the picture at scale 1, for a stand-in or a frame of another shape.
+  Piece Scaled(const Rect& frame, QSize size);
 
-  QImage one_, twice_, drawn_;
-  int drawnScale_ = 0;
+  QImage plain_;  // the stand-in, or the picture at scale 1 once a frame is scaled from it
   pictures::StripDrawing draw_;
-  PictureNews* news_;
-  QFutureWatcher<QImage> drawing_;
-  int drawingScale_ = 0;
+  QImage drawn_;  // the picture last drawn, and its scale
+  pictures::Scale drawnScale_;
+  QFuture<QImage> drawing_;  // the drawing under way, and its scale
+  pictures::Scale drawingScale_;
   std::shared_ptr<std::atomic<bool>> stop_;  // shared with the drawing, which may outlive this
-  // The frames cut so far, all of one size, ratio and source scale.
+  // Frames scaled so far, all of one size.
   QSize size_;
-  qreal ratio_ = 0;
-  int from_ = 0;
-  std::map<std::array<int, 4>, QImage> frames_;
+  std::map<std::array<int, 4>, QImage> scaled_;
 };
 
 }  // namespace vexlar

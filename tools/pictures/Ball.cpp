@@ -1,4 +1,7 @@
+#include <QPainter>
 #include <cmath>
+#include <mutex>
+#include <vector>
 
 #include "Paint.h"
 
@@ -20,94 +23,167 @@ double Smooth(double a, double b, double v) {
   return t * t * (3 - 2 * t);
 }
 
-const QColor Violet(118, 48, 168), Green(58, 168, 64), Yellow(238, 214, 52), Crack(34, 22, 26);
+const Rgb Violet{118, 48, 168}, Green{58, 168, 64}, Yellow{238, 214, 52}, Crack{34, 22, 26};
 
 // The ball's own surface at a point of its body: mottled yellow, green and violet, cracked.
-QColor Surface(Vec q) {
+Rgb Surface(Vec q) {
   const double m = Fractal(q.X * 2.3 + 5, q.Y * 2.3 + 5, q.Z * 2.3 + 5, 7, 4);
-  QColor c = m < 0.47 ? Mix(Violet, Green, Smooth(0.36, 0.47, m))
-                      : Mix(Green, Yellow, Smooth(0.50, 0.60, m));
+  const Rgb c = m < 0.47 ? Mix(Violet, Green, Smooth(0.36, 0.47, m))
+                         : Mix(Green, Yellow, Smooth(0.50, 0.60, m));
   const double ridge = std::abs(Fractal(q.X * 3.1 + 9, q.Y * 3.1 + 9, q.Z * 3.1 + 9, 21, 3) - 0.5);
   return Mix(c, Crack, 0.9 * (1 - Smooth(0.010, 0.028, ridge)));
 }
 
-// Colour of the ball seen at (sx, sy) in units of its radius, turned by angle a about its axis.
-QColor Shaded(double sx, double sy, double a) {
-  const Vec n{sx, sy, std::sqrt(std::max(0.0, 1 - sx * sx - sy * sy))};
-  // The axis leans 20 degrees towards the viewer, so the turning shows on the top as well.
-  const double tilt = 0.35;
-  const Vec t{n.X, n.Y * std::cos(tilt) - n.Z * std::sin(tilt),
-              n.Y * std::sin(tilt) + n.Z * std::cos(tilt)};
-  const Vec q{t.X * std::cos(a) + t.Z * std::sin(a), t.Y, -t.X * std::sin(a) + t.Z * std::cos(a)};
-  const QColor base = Surface(q);
-  const Vec light = Normalized({-0.55, -0.65, 0.75});
-  const double diffuse = std::max(0.0, Dot(n, light));
-  const Vec half = Normalized({light.X, light.Y, light.Z + 1});
-  const double spec = std::pow(std::max(0.0, Dot(n, half)), 36) * 0.55;
-  const double shade = 0.18 + 0.9 * diffuse;
-  return QColor::fromRgbF(float(Clamp01(base.redF() * shade + spec)),
-                          float(Clamp01(base.greenF() * shade + spec)),
-                          float(Clamp01(base.blueF() * shade + spec)));
-}
+// The ball of frame n on a square of side px: where its pixels' samples fall and how it is lit.
+struct View {
+  View(int px, int n)
+      : Radius(px * 0.43), Middle(px / 2.0), Cos(std::cos(A(n))), Sin(std::sin(A(n))) {}
+  static double A(int n) { return n * 2 * M_PI / 12; }  // the turn about the axis
+  double Radius, Middle, Cos, Sin;
 
-}  // namespace
+  // Colour of the ball at (sx, sy) in units of its radius.
+  Rgb Shaded(double sx, double sy) const {
+    const Vec n{sx, sy, std::sqrt(std::max(0.0, 1 - sx * sx - sy * sy))};
+    // The axis leans 20 degrees towards the viewer, so the turning shows on the top as well.
+    static const double tiltCos = std::cos(0.35), tiltSin = std::sin(0.35);
+    const Vec t{n.X, n.Y * tiltCos - n.Z * tiltSin, n.Y * tiltSin + n.Z * tiltCos};
+    const Rgb base = Surface({t.X * Cos + t.Z * Sin, t.Y, -t.X * Sin + t.Z * Cos});
+    static const Vec light = Normalized({-0.55, -0.65, 0.75});
+    static const Vec half = Normalized({light.X, light.Y, light.Z + 1});
+    const double h = std::max(0.0, Dot(n, half)), h4 = h * h * h * h,
+                 h32 = h4 * h4 * h4 * h4 * h4 * h4 * h4 * h4;
+    const double spec = h32 * h4 * 0.55 * 255;  // the power 36
+    const auto shade = static_cast<float>(0.18 + 0.9 * std::max(0.0, Dot(n, light)));
+    const auto lit = [&](float c) { return std::min(255.f, c * shade + float(spec)); };
+    return {lit(base.R), lit(base.G), lit(base.B)};
+  }
+  // The mean colour of the samples of sub x sub over pixel (x, y) that fall on the ball, and how
+  // many of them do.
+  std::pair<Rgb, int> Sampled(int x, int y, int sub) const {
+    Rgb sum;
+    int inside = 0;
+    for (int j = 0; j < sub; ++j)
+      for (int i = 0; i < sub; ++i) {
+        const double sx = (x + (i + 0.5) / sub - Middle) / Radius;
+        const double sy = (y + (j + 0.5) / sub - Middle) / Radius;
+        if (sx * sx + sy * sy > 1) continue;
+        sum = sum + Shaded(sx, sy);
+        ++inside;
+      }
+    return {inside ? sum * (1.f / inside) : sum, inside};
+  }
+};
 
-void DrawBall(QImage& img, int left, int top, int px, int n, int sub) {
-  const double radius = px * 0.43, cx = px / 2.0, cy = px / 2.0;
-  const double a = n * 2 * M_PI / 12;
+// A pixel of a ball: its colour and the share of it that the ball covers.
+struct Cover {
+  Rgb Colour;
+  float Share = 0;
+};
+
+// Frame n of the ball on a square of side px: one sample a pixel where the surface reads the
+// same, sub x sub at the rim and where a neighbour differs by more than 16 levels.
+std::vector<Cover> BallFrame(int px, int n, int sub) {
+  const View v(px, n);
+  std::vector<Cover> out(static_cast<std::size_t>(px) * px);
+  std::vector<char> on(out.size());  // the middle sample is on the ball
   for (int y = 0; y < px; ++y)
     for (int x = 0; x < px; ++x) {
-      double r = 0, g = 0, b = 0;
-      int inside = 0;
-      for (int j = 0; j < sub; ++j)
-        for (int i = 0; i < sub; ++i) {
-          const double sx = (x + (i + 0.5) / sub - cx) / radius;
-          const double sy = (y + (j + 0.5) / sub - cy) / radius;
-          if (sx * sx + sy * sy > 1) continue;
-          const QColor c = Shaded(sx, sy, a);
-          r += c.redF(), g += c.greenF(), b += c.blueF();
-          ++inside;
-        }
-      if (inside == 0) continue;
-      const QColor ground = img.pixelColor(left + x, top + y);
-      const QColor ball = QColor::fromRgbF(float(r / inside), float(g / inside), float(b / inside));
-      img.setPixelColor(left + x, top + y, Mix(ground, ball, double(inside) / (sub * sub)));
+      const auto [c, inside] = v.Sampled(x, y, 1);
+      out[y * px + x] = {c, float(inside)};
+      on[y * px + x] = inside > 0;
     }
+  const auto apart = [](Rgb a, Rgb b) {
+    return std::max({std::abs(a.R - b.R), std::abs(a.G - b.G), std::abs(a.B - b.B)}) > 16;
+  };
+  std::vector<char> fine(out.size());
+  for (int y = 0; y < px; ++y)
+    for (int x = 0; x < px; ++x) {
+      const double d = std::hypot(x + 0.5 - v.Middle, y + 0.5 - v.Middle);
+      bool rim = std::abs(d - v.Radius) < 0.75;  // the pixel's square may cross the rim
+      for (int ny = std::max(0, y - 1); ny <= std::min(px - 1, y + 1) && !rim; ++ny)
+        for (int nx = std::max(0, x - 1); nx <= std::min(px - 1, x + 1); ++nx)
+          rim = rim || (on[y * px + x] && on[ny * px + nx] &&
+                        apart(out[y * px + x].Colour, out[ny * px + nx].Colour));
+      fine[y * px + x] = rim;
+    }
+  for (int p = 0; p < px * px; ++p)
+    if (fine[p]) {
+      const auto [c, inside] = v.Sampled(p % px, p / px, sub);
+      out[p] = {c, float(inside) / (sub * sub)};
+    }
+  return out;
 }
 
-namespace {
+// The twelve frames of the ball at a scale. The mark and wrong-mark strips show the same ones,
+// so the last drawn are kept for the other.
+std::vector<Cover> Balls(Scale scale, int sub, const std::atomic<bool>* stop) {
+  static std::mutex drawing;
+  static Scale kept;
+  static std::vector<Cover> balls;
+  const std::lock_guard lock(drawing);
+  if (kept == scale && !balls.empty()) return balls;
+  balls.clear();
+  const int side = scale.Of(50);
+  for (int n = 0; n < 12; ++n) {
+    if (Stopped(stop)) return balls = {};
+    const std::vector<Cover> frame = BallFrame(side, n, sub);
+    balls.insert(balls.end(), frame.begin(), frame.end());
+  }
+  kept = scale;
+  return balls;
+}
 
 // Twelve frames of 50 x 50 (times scale) in 3 rows of 4, each on the given ground.
-QImage BallStrip(const QColor& ground, bool orangeLine, int scale, const std::atomic<bool>* stop) {
-  const int side = 50 * scale;
-  // 4 x 4 samples a pixel keep the rim smooth when a small frame is stretched; drawn at the
-  // cell's size, 2 x 2 look the same (0.4 levels of 255 apart on average) in a fifth of the time.
-  const int sub = scale <= 2 ? 4 : 2;
+QImage BallStrip(const QColor& ground, bool orangeLine, Scale scale,
+                 const std::atomic<bool>* stop) {
+  const int side = scale.Of(50);
+  // The files take 4 x 4 samples where a pixel needs more than one, as they may be stretched; a
+  // ball drawn at the cells' size takes 2 x 2, which read the same there.
+  const int sub = scale.Design == 1 && scale.Device <= 2 ? 4 : 2;
+  const std::vector<Cover> balls = Balls(scale, sub, stop);
+  if (balls.empty()) return {};
   QImage img(4 * side, 3 * side, QImage::Format_RGB32);
   img.fill(ground);
   const QColor orange(255, 150, 20);
+  // The line is one design pixel thick, and at least one device pixel.
+  const int line = std::max(1, static_cast<int>(std::lround(double(scale.Device) / scale.Design)));
   for (int n = 0; n < 12; ++n) {
-    if (Stopped(stop)) return {};
     const int left = n % 4 * side, top = n / 4 * side;
+    QPainter g(&img);
     if (orangeLine)
-      for (int k = 0; k < side; ++k)
-        for (int t = 0; t < scale; ++t) {  // the line is one design pixel thick
-          img.setPixelColor(left + k, top + t, orange);
-          img.setPixelColor(left + k, top + side - 1 - t, orange);
-          img.setPixelColor(left + t, top + k, orange);
-          img.setPixelColor(left + side - 1 - t, top + k, orange);
-        }
-    DrawBall(img, left, top, side, n, sub);
+      for (const QRect r :
+           {QRect(left, top, side, line), QRect(left, top + side - line, side, line),
+            QRect(left, top, line, side), QRect(left + side - line, top, line, side)})
+        g.fillRect(r, orange);
+    g.end();
+    for (int y = 0; y < side; ++y) {
+      auto* row = reinterpret_cast<QRgb*>(img.scanLine(top + y)) + left;
+      for (int x = 0; x < side; ++x) {
+        const Cover& c = balls[(static_cast<std::size_t>(n) * side + y) * side + x];
+        if (c.Share > 0) row[x] = ToRgb(Mix(Of(QColor(row[x])), c.Colour, c.Share));
+      }
+    }
   }
   return img;
 }
 
 }  // namespace
 
-QImage MarkStrip(int scale, const std::atomic<bool>* stop) {
+void DrawBall(QImage& img, int left, int top, int px, int n, int sub) {
+  const View v(px, n);
+  for (int y = 0; y < px; ++y)
+    for (int x = 0; x < px; ++x) {
+      const auto [ball, inside] = v.Sampled(x, y, sub);
+      if (inside == 0) continue;
+      const QColor ground = img.pixelColor(left + x, top + y);
+      img.setPixel(left + x, top + y, ToRgb(Mix(Of(ground), ball, double(inside) / (sub * sub))));
+    }
+}
+
+QImage MarkStrip(Scale scale, const std::atomic<bool>* stop) {
   return BallStrip(Qt::black, false, scale, stop);
 }
-QImage WrongStrip(int scale, const std::atomic<bool>* stop) {
+QImage WrongStrip(Scale scale, const std::atomic<bool>* stop) {
   return BallStrip(QColor(196, 0, 0), true, scale, stop);
 }
 

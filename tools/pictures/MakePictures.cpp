@@ -29,8 +29,8 @@ int main(int argc, char** argv) {
   bool ok = true;
   // name.png for ordinary screens, name@2x.png with twice the pixels for high-density ones.
   for (const auto& [name, draw] : drawn)
-    ok = ok && Save(draw(1, nullptr), out + "/" + name + ".png") &&
-         Save(draw(2, nullptr), out + "/" + name + "@2x.png");
+    ok = ok && Save(draw({1, 1}, nullptr), out + "/" + name + ".png") &&
+         Save(draw({1, 2}, nullptr), out + "/" + name + "@2x.png");
   ok = ok && Save(Icon(32, true), out + "/vexlar.png") &&
        Save(Icon(64, true), out + "/vexlar@2x.png") &&
        Save(Icon(256, false), out + "/vexlar-256.png");

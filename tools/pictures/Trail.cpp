@@ -123,19 +123,19 @@ void Draw(QPainter& g, const Piece& p) {
 }  // namespace
 
 // 24 frames of 31 x 31 (times scale) in 6 rows of 4 on a mottled blue ground.
-QImage TrailStrip(int scale, const std::atomic<bool>* stop) {
-  QImage img(124 * scale, 186 * scale, QImage::Format_RGB32);
-  const double grain = 9.0 * scale;
+QImage TrailStrip(Scale scale, const std::atomic<bool>* stop) {
+  QImage img(scale.Of(124), scale.Of(186), QImage::Format_RGB32);
+  const double grain = 9.0 * scale.Device / scale.Design;
+  const Rgb dark{14, 34, 104}, light{46, 96, 186};
   for (int y = 0; y < img.height(); ++y) {
     if (Stopped(stop)) return {};
-    for (int x = 0; x < img.width(); ++x) {
-      const double m = Fractal(x / grain, y / grain, 0.5, 40, 4);
-      img.setPixelColor(x, y, Mix(QColor(14, 34, 104), QColor(46, 96, 186), (m - 0.25) * 1.8));
-    }
+    auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+    for (int x = 0; x < img.width(); ++x)
+      row[x] = ToRgb(Mix(dark, light, (Fractal(x / grain, y / grain, 0.5, 40, 4) - 0.25) * 1.8));
   }
   QPainter g(&img);
   g.setRenderHint(QPainter::Antialiasing);
-  g.scale(scale, scale);  // the pieces are laid out in design pixels
+  g.scale(double(scale.Device) / scale.Design, double(scale.Device) / scale.Design);  // design px
   for (int f = 0; f < 24; ++f) {
     g.save();
     g.setClipRect(f % 4 * 31, f / 4 * 31, 31, 31);
