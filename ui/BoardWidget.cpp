@@ -28,8 +28,6 @@ BoardWidget::BoardWidget(const BoardModel& model, const Pictures& pictures, QWid
   // The captions' least size; the buttons' captions grow from it.
   setFont(DesignFont("MS Sans Serif", 8.25, false));
   captionFace_ = CaptionFaceOf(font());
-  // A picture drawn for this size of cell replaces the coarser one that stood in for it.
-  connect(pictures.News.get(), &PictureNews::Sharper, this, qOverload<>(&QWidget::update));
   letGo_.setSingleShot(true);
   letGo_.setInterval(1000);  // as long as a press held down on purpose
   connect(&letGo_, &QTimer::timeout, this, &BoardWidget::LetGo);

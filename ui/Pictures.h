@@ -26,7 +26,6 @@ struct StripPicture {
 };
 
 struct Pictures {
-  std::unique_ptr<PictureNews> News = std::make_unique<PictureNews>();
   std::array<StripPicture, 7> Strips;  // indexed by Clip; 0 is the cell picture, 1 unused
   // Loads the pictures from dir; a missing or broken file is drawn plainly instead.
   static Pictures Load(const QString& dir);

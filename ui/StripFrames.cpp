@@ -71,4 +71,3 @@ StripFrames::Piece StripFrames::Scaled(const Rect& frame, QSize size) {
 }
 
 }  // namespace vexlar
-#include "moc_StripFrames.cpp"

@@ -3,7 +3,6 @@
 #pragma once
 #include <QFuture>
 #include <QImage>
-#include <QObject>
 #include <array>
 #include <atomic>
 #include <map>
@@ -14,14 +13,6 @@
 #include "Paint.h"
 
 namespace vexlar {
-
-// Would say, on the UI thread, that a picture already shown was redrawn; every picture is now
-// drawn before its first frame shows, so nothing says it.
-class PictureNews : public QObject {
-  Q_OBJECT
- signals:
-  void Sharper();
-};
 
 class StripFrames {
  public:
