@@ -61,13 +61,16 @@ struct Table {
 // 24 up to 2, each 23 cells long. (25,4) turns the probe, after it has run down the whole of
 // column 5, into row 24; (1,2) sends it at the end of row 2 down the whole of column 3. There
 // (25,1) with (23,1) reflect it, and it retraces every cell back to its button.
+// As (row, column), counted from 1.
 const std::vector<std::pair<int, int>> WorstPathQues = {
     {1, 25}, {5, 25}, {9, 25}, {13, 25}, {17, 25}, {21, 25}, {25, 25}, {3, 1},
     {7, 1},  {11, 1}, {15, 1}, {19, 1},  {23, 1},  {25, 1},  {1, 2},   {25, 4}};
 
 void TraceWorstPath(benchmark::State& state) {
   Table t(25, 16, false, state.range(0) != 0);
-  vexlar::test::PutQuesAt(t.G, WorstPathQues);
+  std::vector<std::string> rows(25, std::string(25, '.'));
+  for (auto [row, col] : WorstPathQues) rows[row - 1][col - 1] = 'Q';
+  vexlar::test::PutQues(t.G, rows);
   const std::int16_t start = t.G.S.Pos(0, 5);
   const std::int16_t outcome = vexlar::TraceProbe(t.G, start);
   if (outcome != start || t.G.S.ProbeHit) {
