@@ -186,7 +186,6 @@ void BoardWidget::click(Spot s) {
 }
 
 void BoardWidget::ClickElement(Spot s) {
-  LetGo();
   if (SpotRect(s).isEmpty()) return;
   placeCursor(s);
   if (s.Kind == Element::Button) emit EdgePressed(s.Index);
@@ -194,7 +193,6 @@ void BoardWidget::ClickElement(Spot s) {
 }
 
 void BoardWidget::HoldElement(Spot s) {
-  LetGo();
   if (s.Kind != Element::Button || SpotRect(s).isEmpty()) return;
   placeCursor(s);
   emit EdgePressed(s.Index);

@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QScreen>
+#include <QWindow>
 #include <initializer_list>
 
 namespace vexlar {
@@ -68,10 +69,8 @@ void ResultBox::showEvent(QShowEvent* e) {
   if (!board_ || !panel_ || !screen()) return;
   // Not framed yet: the window manager frames it as it framed the main window, and puts the
   // box's inside where it is asked to.
-  const QWidget* main = board_->window();
-  const QRect inside = main->geometry(), outside = main->frameGeometry();
-  const QMargins frame(inside.left() - outside.left(), inside.top() - outside.top(),
-                       outside.right() - inside.right(), outside.bottom() - inside.bottom());
+  const QWindow* main = board_->window()->windowHandle();
+  const QMargins frame = main ? main->frameMargins() : QMargins();
   const QPoint at = ResultPlace(size().grownBy(frame), Global(board_), Global(panel_),
                                 screen()->availableGeometry());
   move(at + QPoint(frame.left(), frame.top()));
