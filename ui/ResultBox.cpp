@@ -2,7 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QScreen>
-#include <QWindow>
+#include <QStyle>
 #include <initializer_list>
 
 namespace vexlar {
@@ -69,8 +69,13 @@ void ResultBox::showEvent(QShowEvent* e) {
   if (!board_ || !panel_ || !screen()) return;
   // Not framed yet: the window manager frames it as it framed the main window, and puts the
   // box's inside where it is asked to.
-  const QWindow* main = board_->window()->windowHandle();
-  const QMargins frame = main ? main->frameMargins() : QMargins();
+  const QWidget* main = board_->window();
+  const QRect inside = main->geometry(), outside = main->frameGeometry();
+  QMargins frame(inside.left() - outside.left(), inside.top() - outside.top(),
+                 outside.right() - inside.right(), outside.bottom() - inside.bottom());
+  // A frame not yet read back from the window manager is taken as a title bar, so that the box,
+  // asked for below the board, does not slide up onto it.
+  if (frame.isNull()) frame.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight));
   const QPoint at = ResultPlace(size().grownBy(frame), Global(board_), Global(panel_),
                                 screen()->availableGeometry());
   move(at + QPoint(frame.left(), frame.top()));
