@@ -17,23 +17,40 @@ struct Rect {
   bool operator==(const Rect&) const = default;
 };
 
-struct ButtonView {
+enum class Element : std::int8_t { Button, Image };
+
+// One element of the board: an edge button or a cell image; Index -1 for none.
+struct ElementId {
+  Element Kind = Element::Button;
+  int Index = -1;
+  bool operator==(const ElementId&) const = default;
+};
+
+constexpr int ElementCapacity = ButtonCapacity + ImageCapacity;
+// An element's place among all of them, buttons first, for what is kept per element.
+inline int Slot(ElementId e) {
+  return e.Kind == Element::Button ? e.Index : ButtonCapacity + e.Index;
+}
+
+// What every element carries: where it stands, on screen and on the grid, and what it says.
+struct ElementView {
+  bool Visible = false;
+  Rect Place;
+  std::int16_t Row = 0, Col = 0;  // on the grid of the ring of edge buttons round the cells
+  std::string Words;              // what it shows, in words, for screen readers and tooltips
+  bool Dirty = true;              // cleared once the window has taken the change
+  bool Reword = true;             // what it says may have changed: the game says it anew
+};
+
+struct ButtonView : ElementView {
   std::string Caption;
   std::int32_t BackColour = ColourUntouched;
-  bool Visible = false;
-  Rect Place;
-  bool Dirty = true;  // cleared once the window has taken the change
 };
 
-struct ImageView {
+struct ImageView : ElementView {
   Clip Strip = Clip::Cell;
   std::int16_t Frame = 0;
-  bool Visible = false;
-  Rect Place;
-  bool Dirty = true;
 };
-
-enum class Element : std::int8_t { Button, Image };
 
 // What a used edge button tells, as its back colour says it (a lit-up pair is still a pair).
 enum class Outcome : std::int8_t { None, Absorbed, Reflected, Pair };
@@ -42,30 +59,41 @@ Outcome OutcomeOf(const ButtonView& v);
 struct BoardModel {
   std::array<ButtonView, ButtonCapacity> Buttons{};
   std::array<ImageView, ImageCapacity> Images{};
+  // The element at each row * Span + column of the board laid out last, row by row.
+  std::array<ElementId, CellCapacity> Grid{};
+  std::int16_t Span = 0;       // its rows and columns, the ring's included
   std::int16_t BoardRows = 1;  // the board strip's row and column counts
   std::int16_t BoardCols = 1;
-  bool Created = false;  // elements 1.. exist
+  std::int32_t WordsFor = -1;  // the standing of the game the words were said for
+
+  const ElementView& At(ElementId e) const {
+    if (e.Kind == Element::Button) return Buttons[e.Index];
+    return Images[e.Index];
+  }
+  ElementView& At(ElementId e) {
+    return const_cast<ElementView&>(static_cast<const BoardModel&>(*this).At(e));
+  }
+  // The element at a row and column of the grid; none outside it.
+  ElementId At(int row, int col) const {
+    if (row < 0 || col < 0 || row >= Span || col >= Span) return {};
+    return Grid[row * Span + col];
+  }
 
   void SetCaption(int i, const std::string& text);
   void SetColour(int i, std::int32_t colour);
   void ShowButton(int i, bool visible);
-  void PlaceButton(int i, const Rect& r);
   void SetPicture(int b, Clip strip, std::int16_t frame);
   void ShowImage(int b, bool visible);
-  void PlaceImage(int b, const Rect& r);
+  // Places an element on screen and at its row and column of a grid of span rows.
+  void Place(ElementId e, const Rect& r, std::int16_t row, std::int16_t col, std::int16_t span);
 
-  // Hands each element that changed since the last call to seen(kind, index), clearing its mark.
+  // Hands each element that changed since the last call to seen(id), clearing its mark.
   template <typename F>
   void TakeDirty(F seen) {
-    Take(Buttons, Element::Button, seen);
-    Take(Images, Element::Image, seen);
-  }
-
- private:
-  template <typename A, typename F>
-  static void Take(A& elements, Element kind, F& seen) {
-    for (int i = 0; i < static_cast<int>(elements.size()); ++i)
-      if (elements[i].Dirty) elements[i].Dirty = false, seen(kind, i);
+    for (int i = 0; i < ButtonCapacity; ++i)
+      if (Buttons[i].Dirty) Buttons[i].Dirty = false, seen(ElementId{Element::Button, i});
+    for (int b = 0; b < ImageCapacity; ++b)
+      if (Images[b].Dirty) Images[b].Dirty = false, seen(ElementId{Element::Image, b});
   }
 };
 

@@ -8,6 +8,6 @@
 namespace vexlar {
 
 // "top edge, column 3: probe 5, pair with right edge, row 7", "row 4, column 7: marked".
-std::string Describe(const Game& g, Element kind, int index);
+std::string Describe(const Game& g, ElementId e);
 
 }  // namespace vexlar

@@ -40,6 +40,12 @@ struct Game {
   void Timer2Tick();
   void PauseClick();
   void FinishClick();
+  // Hands each board element changed since the last call to seen(id), with what it says now.
+  template <typename F>
+  void TakeBoardChanges(F seen) {
+    SayBoard();
+    Board.TakeDirty(seen);
+  }
   // Who receives the focus that a score box is given.
   FocusTarget ScoreBoxFocus() const;
 
@@ -69,6 +75,8 @@ struct Game {
   void SetAllVolumes(std::int32_t v);
 
  private:
+  // Says anew what each board element shows whose look, place or standing changed.
+  void SayBoard();
   // The board square, its cell size for the board on show, and the cover, from the inner height.
   void MeasureBoard(std::int32_t innerHeight);
 };

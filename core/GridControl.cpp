@@ -39,25 +39,27 @@ void CreateBoard(Game& g, std::int16_t edge) {
   const int buttons = 4 * edge, images = (edge - 1) * (edge - 1) + 1;
   for (int i = 1; i < buttons; ++i) (g.Board.Buttons[i] = g.Board.Buttons[0]).Visible = false;
   for (int b = 1; b < images; ++b) (g.Board.Images[b] = g.Board.Images[0]).Visible = false;
-  g.Board.Created = true;
 }
 
 void LayoutBoard(Game& g, std::int16_t edge) {
   GameState& s = g.S;
-  auto place = [&s](std::int16_t y, std::int16_t x) {
-    return Rect{s.CellWidth * x + s.BoardLeft + 1, y * s.CellHeight + s.BoardTop + 1, s.CellWidth,
-                s.CellHeight};
+  const auto span = static_cast<std::int16_t>(edge + 1);
+  auto place = [&](Element kind, std::int16_t i, std::int16_t y, std::int16_t x) {
+    g.Board.Place({kind, i},
+                  {s.CellWidth * x + s.BoardLeft + 1, y * s.CellHeight + s.BoardTop + 1,
+                   s.CellWidth, s.CellHeight},
+                  y, x, span);
   };
   WalkBoard(
       s, edge,
       [&](CellRec& c, std::int16_t i, std::int16_t y, std::int16_t x) {
-        g.Board.PlaceButton(i, place(y, x));
+        place(Element::Button, i, y, x);
         c.IsButton = True;
         g.Board.ShowButton(i, !IsCorner(y, x, edge));
         c.Row = y, c.Col = x;
       },
       [&](CellRec& c, std::int16_t b, std::int16_t y, std::int16_t x) {
-        g.Board.PlaceImage(b, place(y, x));
+        place(Element::Image, b, y, x);
         g.Board.ShowImage(b, true);
         c.Row = y, c.Col = x;
       });

@@ -179,7 +179,7 @@ class DesktopTest : public QObject {
     QTest::mouseClick(w->CmdStart, Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(fault(), QString(), Patience);
     // The compositor's own picture holds the teal of the panel and every edge button, whole.
-    const QRect button = w->Board->ButtonRect(1);
+    const QRect button = w->Board->RectOf({Element::Button, 1});
     const int teal = int(4 * w->game().S.GridSize * button.width() * button.height() * 0.9 +
                          w->CtrlBoxBack->width() * 20);
     int seen = 0;
@@ -204,7 +204,7 @@ class DesktopTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(w->Board->Cursor().Index, ImageAt(w->game().S, 3, 4), Patience);
     QCoreApplication::sendPostedEvents();
     const QImage shot = w->screen()->grabWindow(0).toImage();
-    const QRect cursor = w->Board->SpotRect(w->Board->Cursor()).adjusted(-1, -1, 1, 1);
+    const QRect cursor = w->Board->RectOf(w->Board->Cursor()).adjusted(-1, -1, 1, 1);
     const QRegion off = QRegion(Global(w->Board, w->Board->rect())) - Global(w->Board, cursor);
     int stray = 0;  // yellow device pixels off the cursor and the pixel its ring rounds to
     for (int y = 0; y < shot.height(); ++y)
@@ -220,7 +220,8 @@ class DesktopTest : public QObject {
     QSignalSpy boxes(w, &VEXLAR::MessageShown);
     QTimer poll;  // a timer is not fired again inside its own click
     QRect board;  // where the edge buttons stand, which the box must leave in view
-    for (int i = 0; i < ButtonCapacity; ++i) board |= Global(w->Board, w->Board->ButtonRect(i));
+    for (int i = 0; i < ButtonCapacity; ++i)
+      board |= Global(w->Board, w->Board->RectOf({Element::Button, i}));
     bool clear = true;
     poll.callOnTimeout([&] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -243,8 +244,9 @@ class DesktopTest : public QObject {
                              Patience);
     for (int n = 1; n <= 4; ++n)
       for (Side side : {Side::Top, Side::Left})
-        Click(w->Board, w->Board->ButtonRect(Edge(s, side, n)).center());
-    for (int n : {2, 5}) Click(w->Board, w->Board->ImageRect(ImageAt(s, n, n)).center());
+        Click(w->Board, w->Board->RectOf({Element::Button, Edge(s, side, n)}).center());
+    for (int n : {2, 5})
+      Click(w->Board, w->Board->RectOf({Element::Image, ImageAt(s, n, n)}).center());
     QTRY_COMPARE_WITH_TIMEOUT(s.MarkCount, std::int16_t{2}, Patience);
     QVERIFY(s.ProbeCount >= 4);  // some probes come out at buttons clicked after them
   }
@@ -289,7 +291,7 @@ class DesktopTest : public QObject {
     if (!w->Board->isVisible()) return {};  // under the cover
     int buttons = 0;
     for (int i = 0; i < ButtonCapacity; ++i) {
-      const QRect r = w->Board->ButtonRect(i), on = Global(w->Board, r);
+      const QRect r = w->Board->RectOf({Element::Button, i}), on = Global(w->Board, r);
       if (r.isEmpty()) continue;
       ++buttons;
       const QString button = QString("edge button %1 at %2,%3 ").arg(i).arg(r.x()).arg(r.y());

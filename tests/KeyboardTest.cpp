@@ -74,7 +74,7 @@ class KeyboardTest : public QObject {
     // Return presses Start; the board takes the keys, a quick second tap only puts its cursor down.
     Key(Qt::Key_Return), Key(Qt::Key_Space);
     const auto at = [&](Side side, int i) {
-      return BoardWidget::Spot{Element::Button, Edge(game.S, side, i)};
+      return ElementId{Element::Button, Edge(game.S, side, i)};
     };
     QCOMPARE(w->Board->Cursor(), at(Side::Top, 1));
     QCOMPARE(game.S.ProbeCount + game.S.MarkCount + game.S.Paused + !w->Timer1.isActive(), 0);
@@ -127,7 +127,7 @@ class KeyboardTest : public QObject {
     for (int n = 0; n < 6; ++n) {  // every stop shows a ring that stands out 3:1 against its ground
       QWidget* c = QApplication::focusWidget();
       const QImage with = c->grab().toImage();
-      const QRect area = c == w->Board ? w->Board->SpotRect(w->Board->Cursor()) : c->rect();
+      const QRect area = c == w->Board ? w->Board->RectOf(w->Board->Cursor()) : c->rect();
       Key(Qt::Key_Tab);  // three in four pixels of a full ring stand out
       const std::vector<double> ring = Contrasts(c->grab().toImage(), with, area);
       const auto strong = std::ranges::count_if(ring, [](double v) { return v >= 3; });

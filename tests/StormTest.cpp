@@ -62,7 +62,7 @@ class StormTest : public QObject {
     const int r = roll(100);
     const bool edge = r < 30;
     const auto rect = [&](int i) {
-      return edge ? w_->Board->ButtonRect(i) : w_->Board->ImageRect(i);
+      return w_->Board->RectOf({edge ? Element::Button : Element::Image, i});
     };
     std::vector<int> shown;  // what the board shows, whether the cover lies over it or not
     for (int i = 0; r < 55 && i < (edge ? ButtonCapacity : ImageCapacity); ++i)

@@ -79,8 +79,12 @@ struct Shown {
     if (!QTest::qWaitFor([this] { return G.S.BoardBuilt && !G.Building; }, 5000))
       qFatal("the board was never built");
   }
-  QRect EdgeRect(Side side, int i) const { return W->Board->ButtonRect(Edge(G.S, side, i)); }
-  QRect CellRect(int row, int col) const { return W->Board->ImageRect(ImageAt(G.S, row, col)); }
+  QRect EdgeRect(Side side, int i) const {
+    return W->Board->RectOf({Element::Button, Edge(G.S, side, i)});
+  }
+  QRect CellRect(int row, int col) const {
+    return W->Board->RectOf({Element::Image, ImageAt(G.S, row, col)});
+  }
   void ClickBoard(const QRect& r) { Click(W->Board, r.center()); }
   void Start() { Click(W->CmdStart); }
   QStringList Finish() {

@@ -5,6 +5,7 @@
 
 #include "Paint.h"
 #include "Pictures.h"
+#include "Twips.h"
 #include "WindowSupport.h"
 
 using namespace vexlar;
@@ -34,8 +35,7 @@ QImage AsShown(const QImage& drawn, int scale, const QRect& frame, QSize size) {
 // The 1x rectangle of the frame that the image of the cell at (row, col) shows now.
 QRect FrameOf(const Game& g, int row, int col) {
   const ImageView& v = g.Board.Images[ImageAt(g.S, row, col)];
-  const Rect r = FileOf(v.Strip).Cut().Frame(v.Frame);
-  return {r.Left, r.Top, r.Width, r.Height};
+  return ToQRect(FileOf(v.Strip).Cut().Frame(v.Frame));
 }
 
 }  // namespace

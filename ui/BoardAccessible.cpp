@@ -3,26 +3,15 @@
 #include <QPointer>
 #include <utility>
 
+#include "BoardAnnounce.h"
+
 namespace vexlar {
 
 namespace {
 
-using Spot = BoardWidget::Spot;
-
-int GridSize(const BoardWidget* board) { return board->Positions ? board->Positions->GridSize : 0; }
-
-// The board shows its elements: not under the cover, and with a game state to name them by.
-bool Exposed(const BoardWidget* board) { return board->isVisible() && board->Positions; }
-
-bool OnScreen(const BoardWidget* board, Spot s) {
-  return Exposed(board) && !board->SpotRect(s).isEmpty();
-}
-
-// The row and column of the table that an element stands at.
-std::pair<int, int> RowColumn(const GameState& g, Spot s) {
-  const auto i = static_cast<std::int16_t>(s.Index);
-  const CellRec& c = g.Cells[s.Kind == Element::Button ? g.ButtonPos(i) : g.ImagePos(i)];
-  return {c.Row, c.Col};
+// The board shows its elements while the cover does not hide it.
+bool OnScreen(const BoardWidget* board, ElementId e) {
+  return board->isVisible() && !board->RectOf(e).isEmpty();
 }
 
 // Held down, an end of a pair lights both ends; the click that follows lets them go.
@@ -37,9 +26,10 @@ class ElementAccessible : public QAccessibleInterface,
                           public QAccessibleActionInterface,
                           public QAccessibleTableCellInterface {
  public:
-  ElementAccessible(BoardWidget* board, Spot s) : board_(board), spot_(s), size_(GridSize(board)) {}
+  ElementAccessible(BoardWidget* board, ElementId e)
+      : board_(board), spot_(e), span_(board->Model().Span) {}
   bool isValid() const override {
-    return board_ && GridSize(board_) == size_ && OnScreen(board_, spot_);
+    return board_ && board_->Model().Span == span_ && OnScreen(board_, spot_);
   }
   QObject* object() const override { return nullptr; }
   QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
@@ -51,13 +41,13 @@ class ElementAccessible : public QAccessibleInterface,
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QString text(QAccessible::Text t) const override {
-    return t == QAccessible::Name && isValid() && board_->Describe ? board_->Describe(spot_)
-                                                                   : QString();
+    if (t != QAccessible::Name || !isValid()) return {};
+    return QString::fromStdString(board_->Model().At(spot_).Words);
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
     if (!isValid()) return {};
-    return board_->SpotRect(spot_).translated(board_->mapToGlobal(QPoint()));
+    return board_->RectOf(spot_).translated(board_->mapToGlobal(QPoint()));
   }
   QAccessible::Role role() const override {
     return spot_.Kind == Element::Button ? QAccessible::Button : QAccessible::Cell;
@@ -108,18 +98,19 @@ class ElementAccessible : public QAccessibleInterface,
 
  private:
   std::pair<int, int> rowColumn() const {
-    return board_ && board_->Positions ? RowColumn(*board_->Positions, spot_) : std::pair(-1, -1);
+    if (!board_) return {-1, -1};
+    const ElementView& v = board_->Model().At(spot_);
+    return {v.Row, v.Col};
   }
   // An edge button where a probe went in and came out at another one.
   bool paired() const {
-    if (spot_.Kind != Element::Button) return false;
-    const GameState& g = *board_->Positions;
-    return g.Cells[g.ButtonPos(static_cast<std::int16_t>(spot_.Index))].Partner > 0;
+    return spot_.Kind == Element::Button &&
+           OutcomeOf(board_->Model().Buttons[spot_.Index]) == Outcome::Pair;
   }
 
   QPointer<BoardWidget> board_;
-  Spot spot_;
-  int size_;
+  ElementId spot_;
+  int span_;
 };
 
 }  // namespace
@@ -134,20 +125,20 @@ void* BoardAccessible::interface_cast(QAccessible::InterfaceType t) {
   return QAccessibleWidget::interface_cast(t);
 }
 
-std::vector<Spot> BoardAccessible::shown() const {
-  if (!Exposed(board())) return {};
-  return board()->Spots();
+std::vector<ElementId> BoardAccessible::shown() const {
+  if (!board()->isVisible()) return {};
+  return board()->Shown();
 }
 
 int BoardAccessible::childCount() const { return static_cast<int>(shown().size()); }
 
 QAccessibleInterface* BoardAccessible::child(int index) const {
-  const std::vector<Spot> all = shown();
+  const std::vector<ElementId> all = shown();
   return index >= 0 && index < static_cast<int>(all.size()) ? Element(all[index]) : nullptr;
 }
 
 int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const {
-  const std::vector<Spot> all = shown();
+  const std::vector<ElementId> all = shown();
   for (std::size_t i = 0; i < all.size(); ++i)
     if (Element(all[i]) == child) return static_cast<int>(i);
   return -1;
@@ -155,46 +146,39 @@ int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const {
 
 QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
   const QPoint at = board()->mapFromGlobal(QPoint(x, y));
-  for (Spot s : shown())
-    if (board()->SpotRect(s).contains(at)) return Element(s);
-  return nullptr;
+  const ElementId e = board()->isVisible() ? board()->At(at) : ElementId{};
+  return e.Index >= 0 ? Element(e) : nullptr;
 }
 
 QAccessibleInterface* BoardAccessible::focusChild() const {
-  const Spot at = board()->Cursor();
+  const ElementId at = board()->Cursor();
   return board()->hasFocus() && OnScreen(board(), at) ? Element(at) : nullptr;
 }
 
-int BoardAccessible::rowCount() const {
-  return Exposed(board()) ? board()->Positions->GridSpan : 0;
-}
+int BoardAccessible::rowCount() const { return board()->isVisible() ? board()->Model().Span : 0; }
 
 QAccessibleInterface* BoardAccessible::cellAt(int row, int column) const {
-  const int span = rowCount();
-  if (row < 0 || column < 0 || row >= span || column >= span) return nullptr;
-  const GameState& g = *board()->Positions;
-  const CellRec& c =
-      g.Cells[g.Pos(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column))];
+  if (row >= rowCount()) return nullptr;
   // A corner answers with its hidden button, never valid: clients read it as empty, and Qt's
   // bridge, which uses the answer unchecked, has a cell to read.
-  return Element(c.IsButton ? Spot{Element::Button, c.But} : Spot{Element::Image, c.Box});
+  const ElementId e = board()->Model().At(row, column);
+  return e.Index >= 0 ? Element(e) : nullptr;
 }
 
 void BoardAccessible::forget() const {
-  for (const auto& [spot, id] : elements_) QAccessible::deleteAccessibleInterface(id);
+  for (const auto& [slot, id] : elements_) QAccessible::deleteAccessibleInterface(id);
   elements_.clear();
 }
 
-QAccessibleInterface* BoardAccessible::Element(Spot s) const {
+QAccessibleInterface* BoardAccessible::Element(ElementId e) const {
   // A board of another size has other elements: those of the last one are gone.
-  if (const int size = GridSize(board()); size != size_) forget(), size_ = size;
-  const std::pair key(static_cast<int>(s.Kind), s.Index);
-  auto found = elements_.find(key);
+  if (const int span = board()->Model().Span; span != span_) forget(), span_ = span;
+  auto found = elements_.find(Slot(e));
   if (found == elements_.end())
     found =
         elements_
-            .emplace(key,
-                     QAccessible::registerAccessibleInterface(new ElementAccessible(board(), s)))
+            .emplace(Slot(e),
+                     QAccessible::registerAccessibleInterface(new ElementAccessible(board(), e)))
             .first;
   return QAccessible::accessibleInterface(found->second);
 }
@@ -208,8 +192,9 @@ void InstallBoardAccessibility() {
   });
 }
 
-void Announce(BoardWidget* board, BoardWidget::Spot s, QAccessible::Event what) {
-  if (!QAccessible::isActive() || !OnScreen(board, s)) return;  // nobody hears, or nothing shows
+void Announce(QWidget* widget, ElementId s, QAccessible::Event what) {
+  auto* board = qobject_cast<BoardWidget*>(widget);
+  if (!QAccessible::isActive() || !board || !OnScreen(board, s)) return;  // nobody hears
   if (auto* a = dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(board))) {
     QAccessibleEvent e(a->Element(s), what);
     QAccessible::updateAccessibility(&e);

@@ -22,7 +22,7 @@ class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
   QAccessibleInterface* focusChild() const override;
   // The interface of one element of the board on show, made the first time it is asked for and
   // kept while the board keeps its size.
-  QAccessibleInterface* Element(BoardWidget::Spot s) const;
+  QAccessibleInterface* Element(ElementId e) const;
 
   // GridSize + 2 rows and columns while the board is on screen; the corners are empty.
   int rowCount() const override;
@@ -50,16 +50,13 @@ class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
  private:
   BoardWidget* board() const { return static_cast<BoardWidget*>(widget()); }
   // The elements on screen in reading order: none while the cover hides the board.
-  std::vector<BoardWidget::Spot> shown() const;
+  std::vector<ElementId> shown() const;
   void forget() const;
-  mutable std::map<std::pair<int, int>, QAccessible::Id> elements_;
-  mutable int size_ = 0;  // the grid size of the board the elements belong to
+  mutable std::map<int, QAccessible::Id> elements_;  // by slot
+  mutable int span_ = 0;  // the rows and columns of the board the elements belong to
 };
 
 // Lets Qt's accessibility make a BoardAccessible for every board.
 void InstallBoardAccessibility();
-// Tells assistive technology that an element on screen shows something else (NameChanged) or
-// that the keyboard cursor has come to it (Focus).
-void Announce(BoardWidget* board, BoardWidget::Spot s, QAccessible::Event what);
 
 }  // namespace vexlar

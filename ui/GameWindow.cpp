@@ -7,7 +7,6 @@
 #include <functional>
 
 #include "BoardAccessible.h"
-#include "Describe.h"
 #include "Fonts.h"
 #include "PanelLayout.h"
 #include "QuietText.h"
@@ -43,10 +42,6 @@ VEXLAR::VEXLAR(SoundPort* sound, const QString& assetDir, QWidget* parent)
 
   InstallBoardAccessibility();
   Board = new BoardWidget(game_.Board, pictures_, this);
-  Board->Describe = [this](BoardWidget::Spot s) {
-    return QString::fromStdString(vexlar::Describe(game_, s.Kind, s.Index));
-  };
-  Board->Positions = &game_.S;
   connect(Board, &BoardWidget::EdgePressed, this,
           [this](int i) { Run(&Game::EdgeButtonPress, static_cast<std::int16_t>(i)); });
   connect(Board, &BoardWidget::EdgeClicked, this,
@@ -176,7 +171,7 @@ void VEXLAR::Sync(bool paintNow) {
     if (!on) timer->stop();
   }
   QRegion dirty;
-  game_.Board.TakeDirty([&](Element kind, int i) { dirty += Board->Changed(kind, i); });
+  game_.TakeBoardChanges([&](ElementId e) { dirty += Board->Changed(e); });
   if (!dirty.isEmpty()) paintNow ? Board->repaint(dirty) : Board->update(dirty);
   syncing_ = false;
   if (p.PendingMessage) {

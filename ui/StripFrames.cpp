@@ -4,6 +4,8 @@
 #include <QtConcurrent>
 #include <numeric>
 
+#include "Twips.h"
+
 namespace vexlar {
 
 StripFrames::StripFrames(QImage plain, pictures::StripDrawing draw)
@@ -57,7 +59,7 @@ StripFrames::Piece StripFrames::Scaled(const Rect& frame, QSize size) {
   if (out.isNull()) {
     if (plain_.isNull()) plain_ = draw_({1, 1}, nullptr);
     const QImage& source = plain_;
-    const QRect from(frame.Left, frame.Top, frame.Width, frame.Height);
+    const QRect from = ToQRect(frame);
     if (from.width() > 2 * size.width()) {  // filtering would skip pixels: average them
       out = source.copy(from).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     } else {  // filtering, many times quicker, where it sees every pixel

@@ -15,3 +15,11 @@ inline QRect Pixels(const DesignPlace& d) {
 }
 
 }  // namespace vexlar
+
+#include "BoardModel.h"
+
+namespace vexlar {
+
+inline QRect ToQRect(const Rect& r) { return QRect(r.Left, r.Top, r.Width, r.Height); }
+
+}  // namespace vexlar

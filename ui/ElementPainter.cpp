@@ -1,8 +1,10 @@
-#include "ButtonFace.h"
+#include "ElementPainter.h"
 
 #include <QPainterPath>
 #include <algorithm>
 #include <utility>
+
+#include "FocusRing.h"
 
 namespace vexlar {
 
@@ -36,34 +38,7 @@ QFont CaptionFont(const CaptionFace& face, QSize button, const QString& caption)
   return f;
 }
 
-}  // namespace
-
-CaptionFace CaptionFaceOf(const QFont& least) {
-  CaptionFace face{least, QFontInfo(least).pixelSize()};
-  face.At100.setPixelSize(100);
-  // A digit's height as a share of the font's pixel size, read once from the font itself.
-  face.Digit = QFontMetricsF(face.At100).tightBoundingRect("0123456789").height() / 100;
-  return face;
-}
-
-void DrawEdgeButton(QPainter& p, const QRect& r, const ButtonView& v, bool down,
-                    const CaptionFace& face) {
-  const QColor back = FromBgr(v.BackColour);
-  p.fillRect(r, back);
-  p.setPen(down ? back.darker(200) : back.lighter(160));
-  p.drawLine(r.topLeft(), r.topRight());
-  p.drawLine(r.topLeft(), r.bottomLeft());
-  p.setPen(down ? back.lighter(160) : back.darker(220));
-  p.drawLine(r.bottomLeft(), r.bottomRight());
-  p.drawLine(r.topRight(), r.bottomRight());
-  if (v.Caption.empty()) return;
-  p.setPen(Qt::black);  // dark on every back colour, as the design's buttons draw captions
-  const QString caption = QString::fromStdString(v.Caption);
-  p.setFont(CaptionFont(face, r.size(), caption));
-  p.drawText(r, Qt::AlignCenter, caption);
-  DrawOutcomeMark(p, r, OutcomeOf(v));
-}
-
+// The outcome told by shape as well as by colour, in black over the button's face r.
 void DrawOutcomeMark(QPainter& p, const QRect& r, Outcome o) {
   if (o == Outcome::None) return;
   p.save();
@@ -93,5 +68,61 @@ void DrawOutcomeMark(QPainter& p, const QRect& r, Outcome o) {
   }
   p.restore();
 }
+
+}  // namespace
+
+ElementPainter::ElementPainter(const QFont& least, const Pictures& pictures)
+    : face_{least, QFontInfo(least).pixelSize()}, pictures_(pictures) {
+  face_.At100.setPixelSize(100);
+  // A digit's height as a share of the font's pixel size, read once from the font itself.
+  face_.Digit = QFontMetricsF(face_.At100).tightBoundingRect("0123456789").height() / 100;
+}
+
+void ElementPainter::Prepare(QSize cell, qreal ratio) {
+  const std::pair size(cell, ratio);
+  if (cell.isEmpty() || size == prepared_) return;
+  prepared_ = size;
+  for (Clip c : {Clip::Mark, Clip::Glow, Clip::Trail, Clip::Wrong})
+    pictures_.Of(c).Prepare(cell, ratio);
+}
+
+void ElementPainter::Draw(QPainter& p, const BoardModel& m, ElementId e, const QRect& r,
+                          bool down) const {
+  if (e.Kind == Element::Button) return drawButton(p, r, m.Buttons[e.Index], down);
+  drawCell(p, m, r, m.Images[e.Index]);
+}
+
+void ElementPainter::drawCell(QPainter& p, const BoardModel& m, const QRect& r,
+                              const ImageView& v) const {
+  const StripPicture& strip = pictures_.Of(v.Strip);
+  PictureStrip cut = strip.Cut;
+  if (v.Strip == Clip::Board) cut.Rows = m.BoardRows, cut.Cols = m.BoardCols;
+  strip.Draw(p, r, cut.Frame(v.Frame));
+  // A thin flat border, as four filled lines: an outlined rect goes through the path filler.
+  for (const QRect& line :
+       {QRect(r.left(), r.top(), r.width(), 1), QRect(r.left(), r.bottom(), r.width(), 1),
+        QRect(r.left(), r.top() + 1, 1, r.height() - 2),
+        QRect(r.right(), r.top() + 1, 1, r.height() - 2)})
+    p.fillRect(line, QColor(0, 0, 0, 90));
+}
+
+void ElementPainter::drawButton(QPainter& p, const QRect& r, const ButtonView& v, bool down) const {
+  const QColor back = FromBgr(v.BackColour);
+  p.fillRect(r, back);
+  p.setPen(down ? back.darker(200) : back.lighter(160));
+  p.drawLine(r.topLeft(), r.topRight());
+  p.drawLine(r.topLeft(), r.bottomLeft());
+  p.setPen(down ? back.lighter(160) : back.darker(220));
+  p.drawLine(r.bottomLeft(), r.bottomRight());
+  p.drawLine(r.topRight(), r.bottomRight());
+  if (v.Caption.empty()) return;
+  p.setPen(Qt::black);  // dark on every back colour, as the design's buttons draw captions
+  const QString caption = QString::fromStdString(v.Caption);
+  p.setFont(CaptionFont(face_, r.size(), caption));
+  p.drawText(r, Qt::AlignCenter, caption);
+  DrawOutcomeMark(p, r, OutcomeOf(v));
+}
+
+void ElementPainter::DrawRing(QPainter& p, const QRect& r) { DrawFocusRing(p, r, 2); }
 
 }  // namespace vexlar
