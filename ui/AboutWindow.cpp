@@ -19,7 +19,7 @@ namespace vexlar {
 
 namespace {
 
-// A label in its design place; a sized one shrinks to its text about its anchor.
+// A label in its place; a sized one shrinks to its text about its anchor.
 QLabel* Placed(QLabel* l, QRect place, bool sized) {
   l->setGeometry(place);
   if (!sized) return l;
@@ -53,68 +53,34 @@ frmSplash::frmSplash(const QString& assetDir, QWidget* parent)
 
   const QFont title = DesignFont("Arial Black", 27.75, true),
               small = DesignFont("Arial", 8.25, false);
-  const Qt::Alignment left = Qt::AlignLeft, right = Qt::AlignRight;
+  const Qt::Alignment left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight;
+  using S = frmSplash;
   const struct {
-    QLabel* frmSplash::*Member;
+    QLabel* S::*Member;
     const char* Caption;
     DesignPlace Place;  // twips
     QFont Font;
     std::int32_t Colour;
     Qt::Alignment Align;
-    bool Sized;
+    bool Sized;  // shrunk to its text about its anchor
   } texts[] = {
+      // clang-format off
       // The navy copy lies behind, 75 twips right and 30 down: the title's drop shadow.
-      {&frmSplash::Label2, "VEXLAR", {4320, 735, 2670, 750}, title, bgr::Navy, left, false},
-      {&frmSplash::Label3, "VEXLAR", {4245, 705, 2670, 750}, title, bgr::TitleBlue, left, false},
-      {&frmSplash::lblCompanyProduct,
-       "The VEXLAR Developers",
-       {255, 195, 6585, 435},
-       DesignFont("Arial", 18, true),
-       bgr::Yellow,
-       Qt::AlignHCenter,
-       true},
-      {&frmSplash::lblPlatform,
-       "Win9x/NT/2000",
-       {4605, 2340, 2250, 360},
-       DesignFont("Arial", 15.75, true),
-       bgr::Mint,
-       right,
-       true},
-      {&frmSplash::lblVersion,
-       "Beta Program",
-       {5280, 2715, 1575, 285},
-       DesignFont("Arial", 12, true),
-       bgr::Red,
-       right,
-       true},
-      {&frmSplash::lblText1,
-       "Find the ques",
-       {4500, 3075, 2415, 255},
-       small,
-       bgr::Silver,
-       right,
-       false},
-      {&frmSplash::lblText2,
-       "Made with Qt",
-       {5460, 3270, 1455, 255},
-       small,
-       bgr::Silver,
-       right,
-       false},
-      {&frmSplash::lblWarning,
-       "$5.00 Donation Requested",
-       {4620, 3495, 2295, 195},
-       small,
-       bgr::White,
-       right,
-       false},
-      {&frmSplash::Label1,
-       "How to play: instructions.html",
-       {3930, 3720, 2985, 195},
-       small,
-       bgr::Cream,
-       right,
-       false},
+      {&S::Label2, "VEXLAR", {4320, 735, 2670, 750}, title, bgr::Navy, left, false},
+      {&S::Label3, "VEXLAR", {4245, 705, 2670, 750}, title, bgr::TitleBlue, left, false},
+      {&S::lblCompanyProduct, "The VEXLAR Developers", {255, 195, 6585, 435},
+       DesignFont("Arial", 18, true), bgr::Yellow, centre, true},
+      {&S::lblPlatform, "Win9x/NT/2000", {4605, 2340, 2250, 360},
+       DesignFont("Arial", 15.75, true), bgr::Mint, right, true},
+      {&S::lblVersion, "Beta Program", {5280, 2715, 1575, 285},
+       DesignFont("Arial", 12, true), bgr::Red, right, true},
+      {&S::lblText1, "Find the ques", {4500, 3075, 2415, 255}, small, bgr::Silver, right, false},
+      {&S::lblText2, "Made with Qt", {5460, 3270, 1455, 255}, small, bgr::Silver, right, false},
+      {&S::lblWarning, "$5.00 Donation Requested", {4620, 3495, 2295, 195}, small, bgr::White,
+       right, false},
+      {&S::Label1, "How to play: instructions.html", {3930, 3720, 2985, 195}, small, bgr::Cream,
+       right, false},
+      // clang-format on
   };
   for (const auto& t : texts)
     this->*t.Member =
