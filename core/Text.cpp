@@ -9,7 +9,10 @@ namespace vexlar {
 
 std::string Decimal(std::int32_t value) { return std::to_string(value); }
 
-void Complain(const std::string& what) { std::fprintf(stderr, "VEXLAR: %s\n", what.c_str()); }
+void Complain(const std::string& what, const std::string& instead, const std::string& why) {
+  const std::string line = what + ", " + instead + (why.empty() ? "" : ": " + why);
+  std::fprintf(stderr, "VEXLAR: %s\n", line.c_str());
+}
 
 double LeadingNumber(const std::string& text) {
   // Leading blanks are skipped; anything after the number is ignored.

@@ -62,8 +62,9 @@ std::string Decimal(std::int32_t value);
 // The number a text begins with, 0 when it begins with none.
 double LeadingNumber(const std::string& text);
 
-// One line on standard error about a file or device the game goes on without: "VEXLAR: what".
-void Complain(const std::string& what);
+// One line on standard error about a file or device the game goes on without:
+// "VEXLAR: what, instead: why", the why left out when there is none.
+void Complain(const std::string& what, const std::string& instead, const std::string& why = {});
 
 // Double to integer, rounding half to even.
 std::int32_t RoundEven(double value);

@@ -31,14 +31,14 @@ Sounds::Sounds(std::string dir) {
   // them.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    Complain(std::string("no sound device, the game runs silent: ") + SDL_GetError());
+    Complain("no sound device", "the game runs silent", SDL_GetError());
     return;
   }
   Mix_Init(MIX_INIT_MP3);
   // 1024 samples (23 ms): a click is heard within the 50 ms frame, and the mixer's thread wakes
   // half as often as with 512 while the game runs silent.
   if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
-    Complain(std::string("no sound device, the game runs silent: ") + Mix_GetError());
+    Complain("no sound device", "the game runs silent", Mix_GetError());
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return;
   }
@@ -54,8 +54,8 @@ Sounds::Sounds(std::string dir) {
     const std::string path = dir + SoundTable[k].File;
     slots_[k].Chunk = Mix_LoadWAV(path.c_str());
     if (!slots_[k].Chunk)
-      Complain("cannot load sound " + path + ", playing on without it: " +
-               (std::filesystem::exists(path) ? Mix_GetError() : "no such file"));
+      Complain("cannot load sound " + path, "playing on without it",
+               std::filesystem::exists(path) ? Mix_GetError() : "no such file");
     Mix_Volume(k, MIX_MAX_VOLUME);
   }
 }

@@ -18,6 +18,7 @@
 #include "Instructions.h"
 #include "Invariants.h"
 #include "MainWindow.h"
+#include "Program.h"
 
 using namespace vexlar;
 
@@ -193,18 +194,20 @@ class StormTest : public QObject {
 void StormTest::randomInputKeepsEveryInvariant() {
   rng_.seed(seed_);
   InstructionsOpener = "true";  // the desktop's handler: nothing opens
-  VEXLAROS main(nullptr, QCoreApplication::applicationDirPath());
+  VEXLAROS main(nullptr, AssetDir());
   w_ = main.gameWindow();
   pump_.Inner = w_;
   w_->game().Pump = &pump_;
   w_->game().TimeOfDay = [this] { return float(roll(86400)); };  // placements follow the seed
   for (QAction* a : main.findChildren<QAction*>()) about_ = a->text() == "&About" ? a : about_;
   QVERIFY(about_);
-  // Start and Finish more often than Pause, so that games end about as often as they stop.
-  panel_ = {{w_->CmdStart, "CmdStart"},   {w_->CmdStart, "CmdStart"},   {w_->CmdStart, "CmdStart"},
-            {w_->CmdFinish, "CmdFinish"}, {w_->CmdFinish, "CmdFinish"}, {w_->CmdPause, "CmdPause"},
-            {w_->VScroll1, "VScroll1"},   {w_->VScroll2, "VScroll2"}};
-  for (const VEXLAR::OptionBox& o : w_->OptionBoxes) panel_.push_back({o.Check, o.Row->Name});
+  // Every control Tab reaches; Start and Finish more often than Pause, so that games end about as
+  // often as they stop.
+  for (const PanelPart& p : w_->PanelParts) {
+    const QString name = p.Row->Name;
+    for (int n = name == "CmdStart" ? 3 : name == "CmdFinish" ? 2 : p.Row->Tab ? 1 : 0; n > 0; --n)
+      panel_.push_back({p.Widget, name});
+  }
   // The end: closes what is open, and what opens from the events still pending when it quits.
   connect(&closer_, &QTimer::timeout, this, [this] {
     if (QWidget* modal = QApplication::activeModalWidget())

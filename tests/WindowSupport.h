@@ -10,10 +10,9 @@
 
 #include "GameTestSupport.h"
 #include "MainWindow.h"
+#include "Program.h"
 
 namespace vexlar::test {
-
-inline QString AssetDir() { return QCoreApplication::applicationDirPath(); }
 
 // A primary-button click, in the middle of the widget unless told where.
 inline void Click(QWidget* w, QPoint at = {}) {

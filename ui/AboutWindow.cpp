@@ -1,11 +1,14 @@
 #include "AboutWindow.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
 #include <algorithm>
 #include <iterator>
 
+#include "ColouredLabel.h"
+#include "Colours.h"
 #include "Fonts.h"
 #include "Instructions.h"
 #include "PanelLayout.h"
@@ -16,21 +19,14 @@ namespace vexlar {
 
 namespace {
 
-// A transparent label in its design place; sized labels shrink to their text around their anchor.
-QLabel* Text(QWidget* parent, const QString& caption, QRect place, const QFont& font,
-             const QColor& colour, Qt::Alignment align, bool sized) {
-  auto* l = new QLabel(caption, parent);
-  l->setFont(font);
-  l->setAlignment(align | Qt::AlignVCenter);
-  l->setStyleSheet(QString("color:%1;background:transparent;").arg(colour.name()));
+// A label in its place; a sized one shrinks to its text about its anchor.
+QLabel* Placed(QLabel* l, QRect place, bool sized) {
   l->setGeometry(place);
-  if (sized) {
-    const QSize fit = l->sizeHint();
-    QRect r(place.topLeft(), fit);
-    if (align & Qt::AlignRight) r.moveRight(place.right());
-    if (align & Qt::AlignHCenter) r.moveCenter(QPoint(place.center().x(), r.center().y()));
-    l->setGeometry(r);
-  }
+  if (!sized) return l;
+  QRect r(place.topLeft(), l->sizeHint());
+  if (l->alignment() & Qt::AlignRight) r.moveRight(place.right());
+  if (l->alignment() & Qt::AlignHCenter) r.moveCenter(QPoint(place.center().x(), r.center().y()));
+  l->setGeometry(r);
   return l;
 }
 
@@ -40,50 +36,67 @@ frmSplash::frmSplash(const QString& assetDir, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), assetDir_(assetDir) {
   setModal(true);
   setAutoFillBackground(true);
-  setStyleSheet("frmSplash{background:black;}");
   QPalette pal = palette();
-  pal.setColor(QPalette::Window, Qt::black);
+  pal.setColor(QPalette::Window, FromBgr(bgr::Black));
   setPalette(pal);
-  setFixedSize(7380 / TwipsPerPixel, 4245 / TwipsPerPixel);
+  setFixedSize(Pixels(7380, 4245));
 
   Frame1 = new QFrame(this);
   Frame1->setGeometry(Pixels({105, 60, 7170, 4035}));
-  Frame1->setFrameShape(QFrame::Box);
-  Frame1->setStyleSheet(".QFrame{background:black;border:1px solid #808080;}");  // not its labels
+  Frame1->setFrameStyle(QFrame::Box | QFrame::Plain);
+  pal.setColor(QPalette::WindowText, FromBgr(bgr::Grey));  // the box's line
+  Frame1->setPalette(pal);
 
   ShockwaveFlash1 = new AnimationPlayer(Frame1);
   ShockwaveFlash1->setGeometry(Pixels({240, 885, 3810, 2865}));
   ShockwaveFlash1->hide();
 
-  const QFont title = DesignFont("Arial Black", 27.75, true);
-  // The navy copy lies behind, 75 twips right and 30 down: the title's drop shadow.
-  Label2 = Text(Frame1, "VEXLAR", Pixels({4320, 735, 2670, 750}), title, QColor(0, 0, 128),
-                Qt::AlignLeft, false);
-  Label3 = Text(Frame1, "VEXLAR", Pixels({4245, 705, 2670, 750}), title, QColor(0, 0, 176),
-                Qt::AlignLeft, false);
-  lblCompanyProduct =
-      Text(Frame1, "The VEXLAR Developers", Pixels({255, 195, 6585, 435}),
-           DesignFont("Arial", 18, true), QColor(255, 255, 0), Qt::AlignHCenter, true);
-  lblPlatform = Text(Frame1, "Win9x/NT/2000", Pixels({4605, 2340, 2250, 360}),
-                     DesignFont("Arial", 15.75, true), QColor(192, 255, 192), Qt::AlignRight, true);
+  const QFont title = DesignFont("Arial Black", 27.75, true),
+              small = DesignFont("Arial", 8.25, false);
+  const Qt::Alignment left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight;
+  using S = frmSplash;
+  const struct {
+    QLabel* S::*Member;
+    const char* Caption;
+    DesignPlace Place;  // twips
+    QFont Font;
+    std::int32_t Colour;
+    Qt::Alignment Align;
+    bool Sized;  // shrunk to its text about its anchor
+  } texts[] = {
+      // clang-format off
+      // The navy copy lies behind, 75 twips right and 30 down: the title's drop shadow.
+      {&S::Label2, "VEXLAR", {4320, 735, 2670, 750}, title, bgr::Navy, left, false},
+      {&S::Label3, "VEXLAR", {4245, 705, 2670, 750}, title, bgr::TitleBlue, left, false},
+      {&S::lblCompanyProduct, "The VEXLAR Developers", {255, 195, 6585, 435},
+       DesignFont("Arial", 18, true), bgr::Yellow, centre, true},
+      {&S::lblPlatform, "Win9x/NT/2000", {4605, 2340, 2250, 360},
+       DesignFont("Arial", 15.75, true), bgr::Mint, right, true},
+      {&S::lblVersion, "Beta Program", {5280, 2715, 1575, 285},
+       DesignFont("Arial", 12, true), bgr::Red, right, true},
+      {&S::lblText1, "Find the ques", {4500, 3075, 2415, 255}, small, bgr::Silver, right, false},
+      {&S::lblText2, "Made with Qt", {5460, 3270, 1455, 255}, small, bgr::Silver, right, false},
+      {&S::lblWarning, "$5.00 Donation Requested", {4620, 3495, 2295, 195}, small, bgr::White,
+       right, false},
+      {&S::Label1, "How to play: instructions.html", {3930, 3720, 2985, 195}, small, bgr::Cream,
+       right, false},
+      // clang-format on
+  };
+  for (const auto& t : texts)
+    this->*t.Member =
+        Placed(ColouredLabel(Frame1, t.Caption, t.Colour, t.Font, t.Align | Qt::AlignVCenter),
+               Pixels(t.Place), t.Sized);
   Image1 = new QLabel(Frame1);
   Image1->setGeometry(Pixels({4605, 2775, 480, 480}));
   Image1->setPixmap(GameIcon(assetDir).pixmap(QSize(32, 32), Image1->devicePixelRatio()));
   Image1->setScaledContents(true);
-  lblVersion = Text(Frame1, "Beta Program", Pixels({5280, 2715, 1575, 285}),
-                    DesignFont("Arial", 12, true), QColor(255, 0, 0), Qt::AlignRight, true);
-  const QFont small = DesignFont("Arial", 8.25, false);
-  lblText1 = Text(Frame1, "Find the ques", Pixels({4500, 3075, 2415, 255}), small,
-                  QColor(224, 224, 224), Qt::AlignRight, false);
-  lblText2 = Text(Frame1, "Made with Qt", Pixels({5460, 3270, 1455, 255}), small,
-                  QColor(224, 224, 224), Qt::AlignRight, false);
-  lblWarning = Text(Frame1, "$5.00 Donation Requested", Pixels({4620, 3495, 2295, 195}), small,
-                    Qt::white, Qt::AlignRight, false);
-  Label1 = Text(Frame1, "How to play: instructions.html", Pixels({3930, 3720, 2985, 195}), small,
-                QColor(255, 255, 192), Qt::AlignRight, false);
   Command1 = new QPushButton("Close About", Frame1);
   Command1->setGeometry(Pixels({4275, 1560, 2550, 585}));
   Command1->setFont(DesignFont("MS Sans Serif", 8.25, false));
+  // The desktop's button: every colour its own, so the window's black goes no further.
+  QPalette desktop = QApplication::palette(Command1);
+  desktop.setResolveMask(~QPalette::ResolveMask{});
+  Command1->setPalette(desktop);
   connect(Command1, &QPushButton::clicked, this, &frmSplash::Close);
 
   // Every control reports its clicks and keys here, whichever of them has the focus.

@@ -29,8 +29,7 @@ AnimationPlayer::AnimationPlayer(QWidget* parent) : QWidget(parent) {
 void AnimationPlayer::Refuse(const QString& path, const QString& why) {
   valid_ = false;
   movie_.stop();
-  Complain("cannot play the animation " + path.toStdString() +
-           ", showing black: " + why.toStdString());
+  Complain("cannot play the animation " + path.toStdString(), "showing black", why.toStdString());
   update();
 }
 

@@ -60,7 +60,7 @@ void BoardWidget::paintEvent(QPaintEvent* e) {
   QPainter p(this);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   // Rect by rect: the bounding rect of marks spread over the board is nearly all of it.
-  for (const QRect& r : e->region()) p.fillRect(r, FromBgr(0x800000));
+  for (const QRect& r : e->region()) p.fillRect(r, FromBgr(bgr::Navy));
   painter_.Prepare(RectOf({Element::Image, 0}).size(), p.deviceTransform().m11());
   for (ElementId s : Shown())
     if (const QRect r = RectOf(s); e->region().intersects(r))

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "Colours.h"
+
 namespace vexlar {
 
 PanelCheckBox::PanelCheckBox(QWidget* parent) : QCheckBox(parent) {
@@ -17,7 +19,7 @@ void PanelCheckBox::SetScale(double scale) {
 
 void PanelCheckBox::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.fillRect(rect(), QColor(0, 0, 128));
+  p.fillRect(rect(), FromBgr(bgr::Navy));
   // Disabled, the box greys and the tick stays dark enough to read (about 7:1).
   const bool on = isEnabled();
   const int side = static_cast<int>(std::lround(11 * scale_));  // room for the focus ring around it

@@ -8,8 +8,6 @@
 
 namespace vexlar {
 
-QColor FromBgr(std::int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
-
 namespace {
 
 // Where the outcome's box runs inside a button of this size: its inset, clear of the keyboard's

@@ -6,11 +6,10 @@
 #include <utility>
 
 #include "BoardModel.h"
+#include "Colours.h"
 #include "Pictures.h"
 
 namespace vexlar {
-
-QColor FromBgr(std::int32_t bbggrr);
 
 // The captions' font at 100 pixels, its least pixel size and its digits' share of its size.
 struct CaptionFace {

@@ -1,12 +1,12 @@
 #include "GameWindow.h"
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QTime>
-#include <QWindow>
 #include <functional>
 
 #include "BoardAccessible.h"
+#include "ColouredLabel.h"
+#include "Colours.h"
 #include "Fonts.h"
 #include "PanelLayout.h"
 #include "QuietText.h"
@@ -14,13 +14,6 @@
 #include "Twips.h"
 
 namespace vexlar {
-
-namespace {
-
-// The longest wait for a window manager to show the window (milliseconds).
-constexpr int MaxSettleMs = 3000;
-
-}  // namespace
 
 template <typename Handler, typename... Args>
 void VEXLAR::Run(Handler handler, Args... args) {
@@ -35,9 +28,9 @@ VEXLAR::VEXLAR(SoundPort* sound, const QString& assetDir, QWidget* parent)
   setAccessibleName("VEXLAR");  // it holds the keys until the board is built
   setAutoFillBackground(true);
   QPalette pal = palette();
-  pal.setColor(QPalette::Window, FromBgr(0x800000));
+  pal.setColor(QPalette::Window, FromBgr(bgr::Navy));
   setPalette(pal);
-  resize(9480 / TwipsPerPixel, 6795 / TwipsPerPixel);
+  resize(Pixels(9480, 6795));
   game_.TimeOfDay = [] { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0f; };
 
   InstallBoardAccessibility();
@@ -53,14 +46,18 @@ VEXLAR::VEXLAR(SoundPort* sound, const QString& assetDir, QWidget* parent)
   PbxCover->setPalette(pal);
   PbxCover->setAccessibleName("Cover");
   PbxCover->hide();
-  LblResume = ColouredLabel(PbxCover, "Cick Resume to continue", 0x800000, 0xFFFF80,
-                            DesignFont("Arial", 24, true), false);
+  LblResume = ColouredLabel(PbxCover, "Cick Resume to continue", bgr::LightCyan,
+                            DesignFont("Arial", 24, true), Qt::AlignCenter, bgr::Navy);
   LblResume->setWordWrap(true);
   LblResume->setGeometry(Pixels({1590, 2445, 3105, 1410}));
   LblResume->hide();
   buildPanel();
   layOut();  // the first build's places, as every resize's
-  for (QLineEdit* score : {TxtScore, TxtScore2}) score->installEventFilter(this);
+  // The score boxes are displays: the focus they get goes on to Start or Finish.
+  focus_.PassOn({TxtScore, TxtScore2}, [this]() -> QWidget* {
+    const FocusTarget t = game_.ScoreBoxFocus();
+    return t == FocusTarget::None ? nullptr : t == FocusTarget::Start ? CmdStart : CmdFinish;
+  });
   TellChangesOncePerSecond(TxtScore);  // the clock rewrites it on every tick
   connect(CmdStart, &QPushButton::clicked, this, [this] { Run(&Game::StartGame); });
   connect(CmdPause, &QPushButton::clicked, this, [this] { Run(&Game::PauseClick); });
@@ -78,9 +75,6 @@ VEXLAR::VEXLAR(SoundPort* sound, const QString& assetDir, QWidget* parent)
     });
   }
 
-  qApp->installEventFilter(this);  // to see where the player puts the focus
-  settle_.setSingleShot(true);
-  connect(&settle_, &QTimer::timeout, this, &VEXLAR::Activate);
   for (QTimer* t : {&Timer1, &Timer2}) t->setTimerType(Qt::PreciseTimer);
   connect(&Timer1, &QTimer::timeout, this, [this] { Run(&Game::Timer1Tick); });
   connect(&Timer2, &QTimer::timeout, this, [this] { Run(&Game::Timer2Tick); });
@@ -90,10 +84,8 @@ VEXLAR::VEXLAR(SoundPort* sound, const QString& assetDir, QWidget* parent)
 void VEXLAR::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
   QTimer::singleShot(0, this, &VEXLAR::RestoreFocus);  // shown again after a restore
-  if (game_.S.BoardBuilt || settle_.isActive()) return;
   // The board is measured once the window manager has placed and shown the window.
-  const QWindow* top = window()->windowHandle();
-  settle_.start(top && top->isExposed() ? 0 : MaxSettleMs);
+  if (!game_.S.BoardBuilt) shown_.Start();
 }
 
 void VEXLAR::resizeEvent(QResizeEvent* e) {
@@ -111,17 +103,11 @@ std::int32_t VEXLAR::layOut() {
 
 void VEXLAR::Activate() {
   if (game_.S.BoardBuilt) return;
-  settle_.stop();
-  Run(&Game::BuildBoardOnce, layOut(), 150 / TwipsPerPixel, 150 / TwipsPerPixel);
+  shown_.Stop();
+  Run(&Game::BuildBoardOnce, layOut(), Pixels(150), Pixels(150));
   // The build's event pump may have seen the window change size.
   Run(&Game::ResizeBoard, layOut());
-  if (!lastFocus_) CmdStart->setFocus(Qt::TabFocusReason);  // the keys start on Start
-}
-
-void VEXLAR::RestoreFocus() {
-  if (lastFocus_ && lastFocus_->isEnabled() && lastFocus_->isVisible() &&
-      lastFocus_ != QApplication::focusWidget())
-    lastFocus_->setFocus(Qt::OtherFocusReason);
+  if (!focus_.Kept()) CmdStart->setFocus(Qt::TabFocusReason);  // the keys start on Start
 }
 
 void VEXLAR::ProcessEvents() {
@@ -185,31 +171,6 @@ void VEXLAR::Sync(bool paintNow) {
       RestoreFocus();
     });
   }
-}
-
-bool VEXLAR::eventFilter(QObject* watched, QEvent* e) {
-  // The window manager's answer: the window shown where and as large as it placed it.
-  if (e->type() == QEvent::Expose && settle_.isActive() && watched == window()->windowHandle() &&
-      window()->windowHandle()->isExposed())
-    settle_.start(0);
-  // Focus the player or the game moved; where it lands while a restore hides this window, or
-  // as the window manager activates it, is not kept.
-  if (e->type() == QEvent::FocusIn && isVisible() && watched->isWidgetType() &&
-      isAncestorOf(static_cast<QWidget*>(watched))) {
-    const Qt::FocusReason why = static_cast<QFocusEvent*>(e)->reason();
-    if (why == Qt::MouseFocusReason || why == Qt::TabFocusReason || why == Qt::BacktabFocusReason ||
-        why == Qt::ShortcutFocusReason)
-      lastFocus_ = static_cast<QWidget*>(watched);
-  }
-  // The score boxes are displays: the focus they get goes on to Start or Finish.
-  if (e->type() == QEvent::FocusIn && (watched == TxtScore || watched == TxtScore2)) {
-    const FocusTarget t = game_.ScoreBoxFocus();
-    if (t != FocusTarget::None)
-      QTimer::singleShot(0, this, [this, t] {
-        (t == FocusTarget::Start ? CmdStart : CmdFinish)->setFocus(Qt::TabFocusReason);
-      });
-  }
-  return QWidget::eventFilter(watched, e);
 }
 
 }  // namespace vexlar

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -11,7 +10,9 @@
 #include <vector>
 
 #include "BoardWidget.h"
+#include "ExposeWait.h"
 #include "Game.h"
+#include "KeptFocus.h"
 #include "Panel.h"
 #include "Pictures.h"
 
@@ -35,7 +36,7 @@ class VEXLAR : public QWidget, public EventPump {
   void Activate();
   // Gives the focus back to the control that last had it, once a window over this one has
   // closed or the window manager has restored or maximized a window.
-  void RestoreFocus();
+  void RestoreFocus() { focus_.Restore(); }
 
   // The controls, by their design names. CmdBut and ImgBox are drawn by the board; LblGrid,
   // LblQue and LblMark, boxes without text, by CtrlBoxBack.
@@ -69,7 +70,6 @@ class VEXLAR : public QWidget, public EventPump {
  protected:
   void showEvent(QShowEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
-  bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
   void buildPanel();
@@ -86,8 +86,8 @@ class VEXLAR : public QWidget, public EventPump {
   Game game_;
   Pictures pictures_;
   bool syncing_ = false;
-  QPointer<QWidget> lastFocus_;
-  QTimer settle_;  // the first activation, once the window manager has shown the window
+  KeptFocus focus_{this};
+  ExposeWait shown_{this, [this] { Activate(); }};
 };
 
 }  // namespace vexlar

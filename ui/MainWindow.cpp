@@ -8,27 +8,27 @@
 #include <QWindowStateChangeEvent>
 
 #include "AboutWindow.h"
+#include "Colours.h"
 #include "Instructions.h"
-#include "PanelLayout.h"
 #include "Pictures.h"
+#include "Twips.h"
 
 namespace vexlar {
 
 namespace {
-// The main window's area as designed: 9480 x 6330 twips.
-constexpr QSize DesignArea(9480 / TwipsPerPixel, 6330 / TwipsPerPixel);
+// The main window's area as designed.
+const QSize DesignArea = Pixels(9480, 6330);
 }  // namespace
 
 VEXLAROS::VEXLAROS(SoundPort* sound, const QString& assetDir) : assetDir_(assetDir) {
   setWindowTitle("VEXLAR");
   const QIcon icon = GameIcon(assetDir);
   if (icon.isNull())
-    Complain("cannot use the icon " + (assetDir + "/vexlar.png").toStdString() +
-             ", going without it");
+    Complain("cannot use the icon " + (assetDir + "/vexlar.png").toStdString(), "going without it");
   setWindowIcon(icon);
   resize(DesignArea);
   area_ = new QMdiArea(this);
-  area_->setBackground(QColor(0, 0, 128));
+  area_->setBackground(FromBgr(bgr::Navy));
   // The design's own size is the least at which the board and the panel stand whole.
   area_->setMinimumSize(DesignArea);
   setCentralWidget(area_);

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Colours.h"
 #include "Fonts.h"
 #include "GameWindow.h"
 #include "PanelControls.h"
@@ -34,7 +35,7 @@ QRect Room(const QRect& place, const QRect& named, int border, int gap) {
 // The row's font at the panel's scale, made smaller until its widest text fits the room.
 QFont Fitted(const PanelRow& r, double scale, const QSize& room, const QWidget* on) {
   QFont f = DesignFont(r.Font.Family, r.Font.Points * scale, r.Font.Bold);
-  const QString text = r.Widest ? r.Widest : r.Caption;
+  const QString text = r.FitTo ? r.FitTo : r.Caption;
   for (int n = 0; n < 40; ++n) {
     const QFontMetricsF m(f, on);
     if (m.horizontalAdvance(text) <= room.width() && m.height() <= room.height()) break;
@@ -48,9 +49,6 @@ QSize TextRoom(PanelKind kind, const QSize& size, double scale) {
   const int across = kind == K::Button ? 8 : 6, down = 4;
   return size - QSize(static_cast<int>(across * scale), static_cast<int>(down * scale));
 }
-
-// The keyboard's stops: the controls the player works, not the displays.
-bool TabStop(PanelKind kind) { return kind == K::Button || kind == K::Bar || kind == K::Check; }
 
 template <typename... F>
 struct Overload : F... {
@@ -94,10 +92,10 @@ void VEXLAR::buildPanel() {
       return std::string_view(c.Row->Name) == p.Row->Names;
     });
     if (*p.Row->Names) static_cast<QLabel*>(p.Widget)->setBuddy(named->Widget);
-    if (TabStop(p.Row->Kind)) stops.push_back(&p);
+    if (p.Row->Tab) stops.push_back(&p);
   }
-  // Tab goes down the panel as the player reads it, from the board and back to it.
-  std::ranges::stable_sort(stops, {}, [](const PanelPart* p) { return p->Row->Place.Top; });
+  // Tab goes down the panel, from the board and back to it.
+  std::ranges::sort(stops, {}, [](const PanelPart* p) { return p->Row->Tab; });
   QWidget* before = Board;
   for (const PanelPart* p : stops) setTabOrder(before, p->Widget), before = p->Widget;
 }

@@ -1,6 +1,6 @@
 // The control panel as rows: every control, caption and box with its design name, its place in
-// twips, its caption, colours and font. The build, the layout, the tab order and the tests read
-// them.
+// twips, its caption, colours, font, tab place and the name a screen reader reads. The build, the
+// layout, the tab order and the tests read them.
 #pragma once
 #include <QFont>
 #include <QWidget>
@@ -52,12 +52,14 @@ struct PanelRow {
   PanelKind Kind;
   PanelMember Member;
   DesignPlace Place;        // twips, at the design size
-  const char* Caption;      // the text shown, or the name read of a control that shows none
+  const char* Caption;      // the text it shows first
   std::int32_t Back, Fore;  // 0xBBGGRR; a caption without a back colour draws only its text
   PanelFont Font;
-  const char* Names = "";             // the design name of the control a caption names
-  const char* Widest = nullptr;       // the widest text it shows, if not its caption
-  int Low = 0, High = 0;              // a bar's range
+  int Tab;                      // its place as Tab goes down the panel from the board; 0 for none
+  const char* Said;             // the name a screen reader reads; a button's caption is read
+  const char* Names = "";       // the design name of the control a caption names
+  const char* FitTo = nullptr;  // the text its font is fitted to, if not its caption
+  int Low = 0, High = 0;        // a bar's range
   const OptionRow* Option = nullptr;  // a strip's or check box's option
 };
 
@@ -92,9 +94,5 @@ class PanelBack : public QWidget {
 
 // Whether the back paints a row: the shape, a box, or the ground of a caption that has one.
 bool PaintedBehind(const PanelRow& row);
-
-// A label with its colours and font; a negative back colour draws only the text.
-QLabel* ColouredLabel(QWidget* parent, const char* caption, std::int32_t back, std::int32_t fore,
-                      const QFont& font, bool bordered, Qt::Alignment align = Qt::AlignCenter);
 
 }  // namespace vexlar

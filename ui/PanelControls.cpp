@@ -8,8 +8,9 @@
 #include <QStyleOptionSlider>
 #include <cmath>
 
-#include "BoardWidget.h"
 #include "CheckBox.h"
+#include "ColouredLabel.h"
+#include "Colours.h"
 #include "FocusRing.h"
 #include "Panel.h"
 
@@ -19,9 +20,8 @@ namespace {
 
 using K = PanelKind;
 
-QLineEdit* ScoreBox(QWidget* parent, const char* name) {
-  auto* t = new QLineEdit("000000", parent);
-  t->setAccessibleName(name);
+QLineEdit* ScoreBox(QWidget* parent, const char* caption) {
+  auto* t = new QLineEdit(caption, parent);
   // A display: a click gives it the focus, which it passes on; Tab goes past it.
   t->setFocusPolicy(Qt::ClickFocus);
   t->setAlignment(Qt::AlignCenter);
@@ -31,9 +31,8 @@ QLineEdit* ScoreBox(QWidget* parent, const char* name) {
 
 // The settings and mark boxes: disabled, so only the bars and the game write them, and still
 // legible: dark grey digits on light grey, about 7:1.
-QLineEdit* NumberBox(QWidget* parent, const char* name) {
+QLineEdit* NumberBox(QWidget* parent) {
   auto* t = new QLineEdit(parent);
-  t->setAccessibleName(name);
   t->setAlignment(Qt::AlignCenter);
   t->setEnabled(false);
   QPalette pal = t->palette();
@@ -66,9 +65,8 @@ class BarStyle : public QProxyStyle {
 };
 
 // A bar used as a spinner: its thumb runs up as its value rises, and ▲, Up and Page Up raise it.
-QScrollBar* Bar(QWidget* parent, int low, int high, const char* name) {
+QScrollBar* Bar(QWidget* parent, int low, int high) {
   auto* s = new Ringed<QScrollBar>(Qt::Vertical, parent);
-  s->setAccessibleName(name);
   s->setFocusPolicy(Qt::StrongFocus);
   s->setRange(low, high);
   s->setSingleStep(1);
@@ -94,38 +92,40 @@ QScrollBar* Bar(QWidget* parent, int low, int high, const char* name) {
   return s;
 }
 
-}  // namespace
+// A colour 0xBBGGRR as style sheets name it.
+QString Css(std::int32_t bgr) { return FromBgr(bgr).name(); }
 
-QWidget* MakePanelWidget(const PanelRow& r, QWidget* parent) {
+QWidget* Made(const PanelRow& r, QWidget* parent) {
   switch (r.Kind) {
     case K::Back:
       return new PanelBack(parent);
     case K::Box:
       return nullptr;
     case K::Caption:
-    case K::Strip: {
+    case K::Strip:
       // Only the text: the back paints its ground.
-      QLabel* l =
-          ColouredLabel(parent, r.Caption, -1, r.Fore, QFont(), false,
-                        r.Kind == K::Strip ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-      l->setAccessibleName(QString(r.Caption).trimmed());
-      return l;
-    }
+      return ColouredLabel(parent, r.Caption, r.Fore, QFont(),
+                           r.Kind == K::Strip ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
     case K::Score:
       return ScoreBox(parent, r.Caption);
     case K::Button:
       return new Ringed<QPushButton>(r.Caption, parent);
     case K::Number:
-      return NumberBox(parent, r.Caption);
+      return NumberBox(parent);
     case K::Bar:
-      return Bar(parent, r.Low, r.High, r.Caption);
-    case K::Check: {
-      auto* check = new Ringed<PanelCheckBox>(parent);  // ringed, and Return ticks it
-      check->setAccessibleName(QString(r.Caption).trimmed());
-      return check;
-    }
+      return Bar(parent, r.Low, r.High);
+    case K::Check:
+      return new Ringed<PanelCheckBox>(parent);  // ringed, and Return ticks it
   }
   return nullptr;
+}
+
+}  // namespace
+
+QWidget* MakePanelWidget(const PanelRow& r, QWidget* parent) {
+  QWidget* w = Made(r, parent);
+  if (w && *r.Said) w->setAccessibleName(QString(r.Said).trimmed());
+  return w;
 }
 
 void ShareBarStyle(QWidget* owner, std::initializer_list<QScrollBar*> bars) {
@@ -139,23 +139,11 @@ void ScalePanelWidget(QWidget* w, const PanelRow& row, double scale, int border)
   if (row.Kind == K::Check) static_cast<PanelCheckBox*>(w)->SetScale(scale);
   if (row.Kind == K::Bar) static_cast<BarStyle*>(w->style())->Scale = scale;
   if (row.Kind != K::Score) return;
-  const QString css =
-      QString("background:black;color:%1;border:%2px solid gray;").arg(Css(row.Fore)).arg(border);
+  const QString css = QString("background:%1;color:%2;border:%3px solid %4;")
+                          .arg(Css(row.Back), Css(row.Fore))
+                          .arg(border)
+                          .arg(Css(bgr::Grey));
   if (w->styleSheet() != css) w->setStyleSheet(css);
-}
-
-QString Css(std::int32_t bgr) { return FromBgr(bgr).name(); }
-
-QLabel* ColouredLabel(QWidget* parent, const char* caption, std::int32_t back, std::int32_t fore,
-                      const QFont& font, bool bordered, Qt::Alignment align) {
-  auto* l = new QLabel(caption, parent);
-  l->setFont(font);
-  l->setAlignment(align);
-  QString css = QString("color:%1;").arg(Css(fore));
-  css += back < 0 ? "background:transparent;" : QString("background:%1;").arg(Css(back));
-  if (bordered) css += "border:1px solid black;";
-  l->setStyleSheet(css);
-  return l;
 }
 
 }  // namespace vexlar

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QWidget>
-#include <cstdint>
 #include <initializer_list>
 
 namespace vexlar {
@@ -17,7 +16,5 @@ QWidget* MakePanelWidget(const PanelRow& row, QWidget* parent);
 void ShareBarStyle(QWidget* owner, std::initializer_list<QScrollBar*> bars);
 // Brings what a widget draws itself (borders, boxes, arrows) to the panel's scale.
 void ScalePanelWidget(QWidget* w, const PanelRow& row, double scale, int border);
-// A colour 0xBBGGRR as style sheets name it.
-QString Css(std::int32_t bgr);
 
 }  // namespace vexlar

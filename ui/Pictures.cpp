@@ -90,7 +90,7 @@ Pictures Pictures::Load(const QString& dir) {
       const char* why = !QFile::exists(path) ? "no such file"
                         : !readable          ? "not a readable picture"
                                              : "not of the expected size";
-      Complain("cannot use the picture " + path.toStdString() + ", drawing it plainly: " + why);
+      Complain("cannot use the picture " + path.toStdString(), "drawing it plainly", why);
       s.Bitmap = PlainPicture(f);
     }
     s.Cut = f.Cut();

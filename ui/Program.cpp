@@ -2,10 +2,7 @@
 
 namespace vexlar {
 
-namespace {
-// The game finds its sounds, pictures and pages beside its executable.
 QString AssetDir() { return QApplication::applicationDirPath(); }
-}  // namespace
 
 Program::Program() : Sound(AssetDir().toStdString()), Main(&Sound, AssetDir()) {
   // Named before the first window, which takes its X11 class and Wayland app id from these.

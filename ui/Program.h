@@ -8,6 +8,9 @@
 
 namespace vexlar {
 
+// Where the game finds its sounds, pictures and pages: beside its executable.
+QString AssetDir();
+
 struct Program {
   // Needs the application object; loads everything from the program's own directory.
   Program();
