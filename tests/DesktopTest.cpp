@@ -278,9 +278,10 @@ class DesktopTest : public QObject {
   // The first thing cut, covered, undrawn or out of proportion (digits about 0.4), or nothing.
   QString fault() const {
     const bool x11 = QGuiApplication::platformName() == "xcb";
-    for (QWidget* c : std::initializer_list<QWidget*>{w->CtrlBoxBack, w->CmdStart, w->VScroll1,
-                                                      w->OptionBoxes.back().Check})
-      if (!Shown(c, c->rect())) return QString("%1 cut").arg(c->metaObject()->className());
+    for (const PanelPart& p : w->PanelParts)  // the back and every control the player works
+      if (p.Widget && (p.Row->Tab || p.Row->Kind == PanelKind::Back) &&
+          !Shown(p.Widget, p.Widget->rect()))
+        return QString("%1 cut").arg(p.Row->Name);
     if (w->CtrlBoxBack->x() <= w->PbxCover->geometry().right() + 2) return "panel on the board";
     QCoreApplication::sendPostedEvents();  // the paints the game has asked for, before the grab
     QImage shot = x11 ? w->screen()->grabWindow(0).toImage() : QImage();
