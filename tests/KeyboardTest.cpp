@@ -87,6 +87,7 @@ class KeyboardTest : public QObject {
     QCOMPARE(board->child(0)->text(QAccessible::Name), probe1);
     for (Qt::Key k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left}) Key(k);
     QCOMPARE(w->Board->Cursor(), at(Side::Left, 3));
+    QCOMPARE(board->focusChild()->text(QAccessible::Name), QString("left edge, row 3: not probed"));
     const QRect r = s.EdgeRect(Side::Left, 3);  // its ring: yellow two pixels wide, black inside
     QList<QColor> across;
     for (int x = 0; x < 4; ++x) across << OnScreen(w->Board).pixelColor(r.x() + x, r.center().y());
@@ -102,6 +103,9 @@ class KeyboardTest : public QObject {
     QCOMPARE(colour(Side::Bottom), ColourHighlight);
     QTest::keyRelease(w->Board, Qt::Key_Space);
     QCOMPARE(colour(Side::Bottom), ColourPair);
+    QTest::keyPress(w->Board, Qt::Key_Space), Key(Qt::Key_Down);  // let go on a cell: no click
+    QTest::keyRelease(w->Board, Qt::Key_Space), Key(Qt::Key_Up);
+    QCOMPARE(game.S.MarkCount, std::int16_t{0});
     // Held by a screen reader, the pair stays lit for about a second, or up to the next key.
     w->Board->HoldElement(at(Side::Top, 1));
     QCOMPARE(colour(Side::Bottom), ColourHighlight);

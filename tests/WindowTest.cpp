@@ -1,10 +1,13 @@
 // The game window offscreen: the panel, the phases, legibility, the mouse, the board's pictures.
+#include <QHelpEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 #include "Paint.h"
 #include "Pictures.h"
+#include "ResultBox.h"
 #include "Twips.h"
 #include "WindowSupport.h"
 
@@ -97,7 +100,8 @@ class WindowTest : public QObject {
       QVERIFY(MostContrast(c, inside, inside.topLeft()) >= 4.5);
     }
     s.Start();
-    QCOMPARE(state(), QString("0110110001 Pause"));  // mute is never locked
+    QCOMPARE(state(), QString("0110110001 Pause"));                 // mute is never locked
+    QCOMPARE(w->Timer1.interval(), w->game().Panel.TimerInterval);  // the clock at the game's pace
     // Tab goes down the panel stop by stop, and back to the board; Shift+Tab the other way.
     w->Board->setFocus();
     QList<QWidget*> down{w->Board}, up{w->Board};
@@ -130,6 +134,9 @@ class WindowTest : public QObject {
     QCOMPARE(state(), QString("0110110001 Pause"));
     QCOMPARE(s.Finish().size(), 1);
     QCOMPARE(state(), QString("1001101001 Pause"));
+    // No room right of the panel nor below a board as tall as the screen: over the panel's side.
+    QCOMPARE(ResultPlace({200, 100}, {0, 0, 560, 560}, {565, 0, 230, 560}, {0, 0, 800, 600}),
+             QPoint(567, 229));
     s.Start();  // during the reveal: it stops first
     QCOMPARE(state(), QString("0110110001 Pause"));
   }
@@ -164,6 +171,13 @@ class WindowTest : public QObject {
     QCOMPARE(pair.BackColour, ColourHighlight);
     s.ClickBoard(top8);
     QCOMPARE(pair.BackColour, ColourPair);
+    const auto tip = [&](QRect r) {  // what hovering tells: only a used button has words to show
+      QHelpEvent e(QEvent::ToolTip, r.center(), board->mapToGlobal(r.center()));
+      QApplication::sendEvent(board, &e);
+      return QToolTip::text();
+    };
+    QCOMPARE(tip(s.EdgeRect(Side::Top, 7)), QString());
+    QCOMPARE(tip(top8), QString("top edge, column 8: probe 1, pair with bottom edge, column 8"));
     // Outcomes told apart without colour: absorbed boxed in, reflected 4 dark corners, pair 2.
     const QRect absorbed = s.EdgeRect(Side::Left, 3), reflected = s.EdgeRect(Side::Left, 5);
     QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, absorbed.center());
