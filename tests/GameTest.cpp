@@ -150,6 +150,7 @@ TEST_F(Play, ClockCountsDownInTicksHoldsWhilePausedAnimatesMarksAndShowsQuesInDe
   Finish();  // the que on show says it was missed, though it shows as it did
   G.TakeBoardChanges([](ElementId) {});
   EXPECT_EQ(G.Board.Images[ImageAt(G.S, 3, 3)].Words, "row 3, column 3: a que, missed");
+  EXPECT_EQ(G.Board.Images[41].Words, "row 6, column 2: marked, no que here");
   Start(8, 4);  // and a new game's marks turn from the first frame
   G.CellClick(41);
   EXPECT_EQ(G.Board.Images[41].Frame, 0);
