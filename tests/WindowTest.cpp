@@ -71,6 +71,8 @@ class WindowTest : public QObject {
       QVERIFY(QFontInfo(w->CmdStart->font()).pixelSize() * 2 / band >= startFont);
       startFont = QFontInfo(w->CmdStart->font()).pixelSize();
       const QImage shot = OnScreen(w);
+      const QPoint border = w->CtrlBoxBack->pos() + QPoint(band - 1, band - 1);  // a pixel a scale
+      QCOMPARE(shot.pixelColor(border), FromBgr(w->PanelParts.front().Row->Fore));
       for (const PanelPart& p : w->PanelParts) {
         auto* caption = qobject_cast<QLabel*>(p.Widget);
         if (!caption || p.Row->Back < 0) continue;
