@@ -16,13 +16,18 @@ constexpr int MaxWaitMs = 3000;
 ExposeWait::ExposeWait(QWidget* widget, std::function<void()> then) : widget_(widget) {
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, std::move(then));
-  qApp->installEventFilter(this);
 }
 
 void ExposeWait::Start() {
   if (timer_.isActive()) return;
   const QWindow* top = widget_->window()->windowHandle();
   timer_.start(top && top->isExposed() ? 0 : MaxWaitMs);
+  qApp->installEventFilter(this);  // only while it waits: every event of the game passes here
+}
+
+void ExposeWait::Stop() {
+  timer_.stop();
+  qApp->removeEventFilter(this);
 }
 
 bool ExposeWait::eventFilter(QObject* watched, QEvent* e) {

@@ -14,7 +14,7 @@ class ExposeWait : public QObject {
   ExposeWait(QWidget* widget, std::function<void()> then);
   // From the widget's show: waits, unless it waits already.
   void Start();
-  void Stop() { timer_.stop(); }
+  void Stop();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* e) override;
