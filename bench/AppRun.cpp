@@ -70,7 +70,7 @@ int RunApp(int argc, char** argv, const Options& o, std::int64_t spawned) {
   if (o.Demo) gw->Check(&vexlar::PanelView::ChkDemo)->click();
   const auto start = [gw] { gw->CmdStart->click(); };
   const double first = CpuOver(After, start) - idleAfter;
-  const int cell = gw->Board->RectOf({Element::Image, 0}).width();
+  const int cell = gw->Board->RectOf({vexlar::Element::Image, 0}).width();
   Finish(gw);
   const double again = CpuOver(After, start) - idleAfter;
   const double running = CpuOver(After) - idleAfter;
@@ -85,7 +85,7 @@ int RunApp(int argc, char** argv, const Options& o, std::int64_t spawned) {
   const QSize to = QApplication::primaryScreen()->availableSize() * 4 / 5;
   const double resized = CpuOver(After, [&] { program.Main.resize(to); }) - idleAfter;
   std::printf("(g) resize to %dx%d in a running game, %d-px cells: %.0f ms\n", gw->width(),
-              gw->height(), gw->Board->RectOf({Element::Image, 0}).width(), resized);
+              gw->height(), gw->Board->RectOf({vexlar::Element::Image, 0}).width(), resized);
   program.Main.showMaximized();
   RunFor(1500);
 
