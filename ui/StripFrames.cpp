@@ -26,7 +26,9 @@ std::optional<pictures::Scale> StripFrames::ScaleOf(const Rect& frame, QSize siz
 StripFrames::Piece StripFrames::Frame(const Rect& frame, QSize size) {
   const std::optional<pictures::Scale> scale = ScaleOf(frame, size);
   if (!draw_ || !scale) return Scaled(frame, size);
-  const QRect from(QPoint(frame.Left / frame.Width, frame.Top / frame.Height) * size.width(), size);
+  const QRect from(
+      QPoint(frame.Left / frame.Width * size.width(), frame.Top / frame.Height * size.height()),
+      size);
   if (drawn_.isNull() || drawnScale_ != *scale) {
     drawn_ = QImage();  // gone before the next is drawn: never two at once
     if (drawing_.isValid() && drawingScale_ == *scale) {
