@@ -110,22 +110,20 @@ int Wait(int pid) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
 }
 
-// The three figures of each start-up of a kind, as they come from a fresh process.
-bool StartUps(int argc, char** argv, const char* flag, int n, std::vector<double> (&out)[3]) {
-  for (int i = 0; i < n; ++i) {
-    int fds[2];
-    if (pipe2(fds, O_CLOEXEC) != 0) return false;
-    const int pid = Spawn(argc, argv, {flag}, fds[1]);
-    if (pid < 0) return false;
-    std::string text;
-    char buf[256];
-    for (ssize_t k; (k = read(fds[0], buf, sizeof buf)) > 0;) text.append(buf, k);
-    close(fds[0]);
-    double v[3];
-    if (Wait(pid) != 0 || std::sscanf(text.c_str(), "%lf %lf %lf", &v[0], &v[1], &v[2]) != 3)
-      return false;
-    for (int k = 0; k < 3; ++k) out[k].push_back(v[k]);
-  }
+// The three figures of one start-up of a kind, as they come from a fresh process.
+bool StartUp(int argc, char** argv, const char* flag, std::vector<double> (&out)[3]) {
+  int fds[2];
+  if (pipe2(fds, O_CLOEXEC) != 0) return false;
+  const int pid = Spawn(argc, argv, {flag}, fds[1]);
+  if (pid < 0) return false;
+  std::string text;
+  char buf[256];
+  for (ssize_t k; (k = read(fds[0], buf, sizeof buf)) > 0;) text.append(buf, k);
+  close(fds[0]);
+  double v[3];
+  if (Wait(pid) != 0 || std::sscanf(text.c_str(), "%lf %lf %lf", &v[0], &v[1], &v[2]) != 3)
+    return false;
+  for (int k = 0; k < 3; ++k) out[k].push_back(v[k]);
   return true;
 }
 
@@ -145,8 +143,7 @@ int Launch(int argc, char** argv, const Options& o) {
   std::vector<double> game[3], floor[3];
   // Taken in turns, so that a busy spell of the machine falls on both alike.
   for (int i = 0; i < o.Starts; ++i)
-    if (!StartUps(argc, argv, "--startup-only", 1, game) ||
-        !StartUps(argc, argv, "--floor", 1, floor))
+    if (!StartUp(argc, argv, "--startup-only", game) || !StartUp(argc, argv, "--floor", floor))
       return 1;
   Report("start-up, spawn to idle board", game[0]);
   Report("start-up, main() to idle board", game[1]);

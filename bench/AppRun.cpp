@@ -35,9 +35,14 @@ void Finish(vexlar::VEXLAR* gw) {
   RunFor(200);
 }
 
-void Percent(const char* what, double ms, double overMs, double uiMs) {
+// The CPU of the running loop over overMs, printed as a share of one core with the UI thread's
+// part; returns the process's ms.
+double Percent(const char* what, int overMs) {
+  const double ui0 = CpuMs(RUSAGE_THREAD);
+  const double ms = CpuOver(overMs), uiMs = CpuMs(RUSAGE_THREAD) - ui0;
   std::printf("%s: %.2f %% of one core (UI thread %.2f %%)\n", what, 100 * ms / overMs,
               100 * uiMs / overMs);
+  return ms;
 }
 
 }  // namespace
@@ -59,9 +64,7 @@ int RunApp(int argc, char** argv, const Options& o, std::int64_t spawned) {
               qPrintable(QApplication::platformName()), screen.width(), screen.height(),
               gw->width(), gw->height(), game.S.ButCount, game.S.BoxCount);
   // As a player's machine sees it: the CPU over a while after the act, less the idle rate.
-  const double ui0 = CpuMs(RUSAGE_THREAD);
-  const double idleCpu = CpuOver(5000);
-  Percent("    CPU while idle before any game", idleCpu, 5000, CpuMs(RUSAGE_THREAD) - ui0);
+  const double idleCpu = Percent("    CPU while idle before any game", 5000);
   const double idleAfter = idleCpu * After / 5000;
 
   // The first Start at this size and a Start at it again, each followed by a running game.
@@ -94,9 +97,7 @@ int RunApp(int argc, char** argv, const Options& o, std::int64_t spawned) {
   gw->Sync();
   RunFor(1000);
   std::printf("    marks standing: %d, demo mode %s\n", game.S.MarkCount, o.Demo ? "on" : "off");
-  double ui = CpuMs(RUSAGE_THREAD);
-  const double marks = CpuOver(5000);
-  Percent("(b) CPU of a running game with 16 marks", marks, 5000, CpuMs(RUSAGE_THREAD) - ui);
+  Percent("(b) CPU of a running game with 16 marks", 5000);
 
   // A tick shows the new bonus in TxtScore; that text changes on every tick while it is > 0.
   int ticks = o.Ticks;
@@ -127,8 +128,7 @@ int RunApp(int argc, char** argv, const Options& o, std::int64_t spawned) {
   QWidget* sub = gw->parentWidget();
   const QSize big = sub->size(), small = big * 3 / 4;
   constexpr int Resizes = 40;
-  ui = CpuMs(RUSAGE_THREAD);
-  const double all = CpuMs();
+  const double ui = CpuMs(RUSAGE_THREAD), all = CpuMs();
   for (int n = 0; n < Resizes; ++n) {
     sub->resize(n % 2 ? big : small);
     gw->repaint();
@@ -142,9 +142,7 @@ int RunApp(int argc, char** argv, const Options& o, std::int64_t spawned) {
 
   // The reveal: Finished, the result box answered from the event loop, then the animation.
   Finish(gw);
-  ui = CpuMs(RUSAGE_THREAD);
-  const double reveal = CpuOver(5000);
-  Percent("(f) CPU during the reveal", reveal, 5000, CpuMs(RUSAGE_THREAD) - ui);
+  Percent("(f) CPU during the reveal", 5000);
 
   rusage u{};
   getrusage(RUSAGE_SELF, &u);
